@@ -1,0 +1,145 @@
+#include "eval/Nombres.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace korvane {
+
+std::optional<double> ArrondiReel6(long double valeur) {
+  if (std::isnan(valeur)) return std::nullopt;
+  if (valeur == 0) return 0.0;
+  int exposant = 0;
+  const long double mantisse = std::frexp(valeur, &exposant);  // |mantisse| in [0.5, 1)
+  const long double arrondie = std::ldexp(std::nearbyint(std::ldexp(mantisse, 40)), exposant - 40);
+  if (std::isinf(arrondie) || std::fabs(arrondie) > kReelMax) return std::nullopt;
+  if (std::fabs(arrondie) < kReelMin) return 0.0;
+  return static_cast<double>(arrondie);
+}
+
+std::string FormatReel(double valeur, char separateur) {
+  if (valeur == 0) return "0";
+  char tampon[64];
+  // d.dddddddddddddde[+-]x: 15 significant digits, rounded by the conversion.
+  const auto fin = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 14).ptr;
+  const std::string_view ecrit(tampon, static_cast<std::size_t>(fin - tampon));
+  const bool negatif = ecrit.front() == '-';
+  const std::size_t e = ecrit.find('e');
+  const int exposant = std::atoi(std::string(ecrit.substr(e + 1)).c_str());
+  std::string chiffres;
+  for (char c : ecrit.substr(0, e))
+    if (c >= '0' && c <= '9') chiffres += c;
+  while (chiffres.size() > 1 && chiffres.back() == '0') chiffres.pop_back();
+
+  std::string sortie = negatif ? "-" : "";
+  if (exposant >= -4 && exposant < 15) {
+    if (exposant < 0) {
+      sortie += '0';
+      sortie += separateur;
+      sortie.append(static_cast<std::size_t>(-exposant - 1), '0');
+      sortie += chiffres;
+    } else {
+      const std::size_t entiers = static_cast<std::size_t>(exposant) + 1;
+      if (chiffres.size() <= entiers) {
+        sortie += chiffres;
+        sortie.append(entiers - chiffres.size(), '0');
+      } else {
+        sortie += chiffres.substr(0, entiers);
+        sortie += separateur;
+        sortie += chiffres.substr(entiers);
+      }
+    }
+  } else {
+    sortie += chiffres.front();
+    if (chiffres.size() > 1) {
+      sortie += separateur;
+      sortie += chiffres.substr(1);
+    }
+    sortie += 'E';
+    sortie += std::to_string(exposant);
+  }
+  return sortie;
+}
+
+namespace {
+bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+
+int ValeurHexa(char c) {
+  if (EstChiffre(c)) return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+}  // namespace
+
+std::optional<int32_t> TexteVersEntier(std::string_view texte) {
+  std::size_t i = 0;
+  while (i < texte.size() && texte[i] == ' ') ++i;
+  bool negatif = false;
+  if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) negatif = texte[i++] == '-';
+  if (i >= texte.size()) return std::nullopt;
+
+  int64_t valeur = 0;
+  if (texte[i] == '$') {
+    // Hexadecimal covers the 32 bits: $FFFFFFFF is -1.
+    const std::string_view hexa = texte.substr(i + 1);
+    if (hexa.empty() || hexa.size() > 8) return std::nullopt;
+    uint32_t bits = 0;
+    for (char c : hexa) {
+      const int v = ValeurHexa(c);
+      if (v < 0) return std::nullopt;
+      bits = (bits << 4) | static_cast<uint32_t>(v);
+    }
+    valeur = static_cast<int32_t>(bits);
+  } else {
+    for (; i < texte.size(); ++i) {
+      if (!EstChiffre(texte[i])) return std::nullopt;
+      valeur = valeur * 10 + (texte[i] - '0');
+      if (valeur > 2147483648LL) return std::nullopt;
+    }
+  }
+  if (negatif) valeur = -valeur;
+  if (valeur < INT32_MIN || valeur > INT32_MAX) return std::nullopt;
+  return static_cast<int32_t>(valeur);
+}
+
+std::optional<double> TexteVersReel(std::string_view texte, char separateur) {
+  std::size_t debut = 0;
+  std::size_t fin = texte.size();
+  while (debut < fin && texte[debut] == ' ') ++debut;
+  while (fin > debut && texte[fin - 1] == ' ') --fin;
+
+  std::string normalise;
+  std::size_t i = debut;
+  if (i < fin && (texte[i] == '+' || texte[i] == '-')) normalise += texte[i++];
+  std::size_t chiffres = 0;
+  for (; i < fin && EstChiffre(texte[i]); ++i, ++chiffres) normalise += texte[i];
+  if (i < fin && texte[i] == separateur) {
+    normalise += '.';
+    for (++i; i < fin && EstChiffre(texte[i]); ++i, ++chiffres) normalise += texte[i];
+  }
+  if (chiffres == 0) return std::nullopt;
+  if (i < fin && (texte[i] == 'E' || texte[i] == 'e')) {
+    normalise += 'e';
+    ++i;
+    if (i < fin && (texte[i] == '+' || texte[i] == '-')) normalise += texte[i++];
+    std::size_t chiffresExposant = 0;
+    for (; i < fin && EstChiffre(texte[i]); ++i, ++chiffresExposant) normalise += texte[i];
+    if (chiffresExposant == 0) return std::nullopt;
+  }
+  if (i != fin) return std::nullopt;
+
+  const char* premier = normalise.data() + (normalise[0] == '+' ? 1 : 0);
+  long double valeur = 0;
+  const auto [fin_lue, erreur] = std::from_chars(premier, normalise.data() + normalise.size(), valeur);
+  if (erreur == std::errc::result_out_of_range) {
+    // Beyond even long double: a negative exponent is an underflow to 0, anything else overflows.
+    return normalise.find("e-") != std::string::npos ? std::optional<double>(0.0) : std::nullopt;
+  }
+  if (erreur != std::errc() || fin_lue != normalise.data() + normalise.size()) return std::nullopt;
+  return ArrondiReel6(valeur);
+}
+
+std::string EntierVersTexte(int32_t valeur) { return std::to_string(valeur); }
+
+}  // namespace korvane

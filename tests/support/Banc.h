@@ -1,0 +1,114 @@
+#pragma once
+// Recording fakes of the interpreter's peripherals and a bench that runs programs with them.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "eval/Texte.h"
+#include "interpreter/EchecExecution.h"
+#include "interpreter/Interpreteur.h"
+
+namespace korvane::test {
+
+class FauxProgramme : public Programme {
+ public:
+  explicit FauxProgramme(std::vector<std::string> lignes = {}) : Lignes(std::move(lignes)) {}
+  int NbLignes() const override { return static_cast<int>(Lignes.size()); }
+  std::string Ligne(int index) const override { return Lignes.at(static_cast<std::size_t>(index)); }
+  std::vector<std::string> Lignes;
+};
+
+// Every drawing call, as text: "texte 0,18 Bonjour", "trait 0,0-10,10", "rect 0,0-5,5",
+// "couleur 255,0,0", "fin" (end of a PRINT line), "saisie 0,18 42" (INPUT echo).
+class FauxEcran : public SurfaceEcran {
+ public:
+  void Montre(const std::string& titre) override {
+    Titre = titre;
+    ++Montrages;
+  }
+  void DessineTexte(int x, int y, const std::string& texte) override;
+  int LargeurTexte(const std::string& texte) override { return 8 * static_cast<int>(texte.size()); }
+  void Trait(int x1, int y1, int x2, int y2) override;
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+  void ChangeCouleurTexte(Couleur couleur) override;
+  Geometrie Fenetre() override { return Geo; }
+  void FinDeLigne() override { Appels.push_back("fin"); }
+  void DessineSaisie(int x, int y, const std::string& texte) override;
+
+  std::vector<std::string> Appels;
+  std::string Titre;
+  int Montrages = 0;
+  Geometrie Geo{100, 50, 640, 480};
+};
+
+class FausseSaisie : public BoiteSaisie {
+ public:
+  bool Saisit(int gauche, int haut, int largeur, std::string& texte) override;
+  std::deque<std::string> Reponses;  // an exhausted queue cancels
+  struct Boite {
+    int Gauche, Haut, Largeur;
+  };
+  std::vector<Boite> Ouvertures;
+};
+
+// Keeps the texts in UTF-8, as the tests write them.
+class FauxMessages : public BoitesMessage {
+ public:
+  void Affiche(const std::string& texte) override { Textes.push_back(Cp1252VersUtf8(texte)); }
+  std::vector<std::string> Textes;
+};
+
+// Journal: "debut", "ecrit TEXT", "ligne", "fin".
+class FausseImprimante : public Imprimante {
+ public:
+  void DebutTravail() override { Journal.push_back("debut"); }
+  void Ecrit(const std::string& texte) override;
+  void FinLigne() override { Journal.push_back("ligne"); }
+  void FinTravail() override { Journal.push_back("fin"); }
+  std::vector<std::string> Journal;
+  bool Refuse = false;  // every write fails
+};
+
+class FausseHorloge : public Horloge {
+ public:
+  std::string TexteHeure() override { return Heure; }
+  std::string TexteDate() override { return Date; }
+  int64_t MillisecondesUtcDuJour() override { return Millisecondes; }
+  std::string Heure = "12:34:56";
+  std::string Date = "08/12/2026";
+  int64_t Millisecondes = 45296789;
+};
+
+class FauxClavier : public Clavier {
+ public:
+  std::string ToucheLue() override;
+  bool ArretDemande() override { return Arret; }
+  std::deque<std::string> Touches;
+  bool Arret = false;
+};
+
+// An interpreter wired to the fakes.
+struct Banc {
+  FauxEcran Ecran;
+  FausseSaisie Saisie;
+  FauxMessages Messages;
+  FausseImprimante Printer;
+  FausseHorloge Temps;
+  FauxClavier Touches;
+  Interpreteur It{{Ecran, Saisie, Messages, Printer, Temps, Touches}};
+  FauxProgramme Texte;
+
+  struct Resultat {
+    int Etat;   // result state given back by Exec (0 when the run ended quietly)
+    int Debut;  // start index after Exec
+  };
+  // Runs the lines from `debut` with the step flag `pas`.
+  Resultat Lance(std::vector<std::string> lignes, int debut = 0, int pas = 0);
+  // Runs the current text again from `debut` (a continue when it is not 0).
+  Resultat Continue(int debut, int pas = 0);
+  // Runs the pre-scan alone over the lines; returns the error line (-1 when none).
+  int Declare(std::vector<std::string> lignes);
+};
+
+}  // namespace korvane::test
