@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "support/Banc.h"
+
+namespace korvane::test {
+namespace {
+
+const std::string kPointArret = "\xBB";
+
+TEST(ExecLigne, LinesThatDoNothing) {
+  const char* lignes[] = {"",         "   ",          "\t\t",       "DEBUT:",        "PRINT A:",
+                          "REM note", "REMISE = 1",   "' note",     "NOP",           "NOPE = 3",
+                          "DIM X AS INTEGER",          "ENDIF",      "ENDIFFY",       "END IF",
+                          "END   IF", "SUB X",        "SUBTOTAL = 2"};
+  for (const char* ligne : lignes) {
+    Banc banc;
+    int index = 4;
+    banc.It.ExecLigne(banc.Texte, ligne, index);
+    EXPECT_EQ(banc.It.Etat, kContinue) << ligne;
+    EXPECT_EQ(index, 4) << ligne;
+    EXPECT_TRUE(banc.Messages.Textes.empty()) << ligne;
+    EXPECT_TRUE(banc.Ecran.Appels.empty()) << ligne;
+  }
+}
+
+TEST(ExecLigne, EndEndsAndEndSubReturns) {
+  for (const char* ligne : {"END", "end", "  END  ", "\tEND"}) {
+    Banc banc;
+    int index = 0;
+    banc.It.ExecLigne(banc.Texte, ligne, index);
+    EXPECT_EQ(banc.It.Etat, kFin) << ligne;
+  }
+  for (const char* ligne : {"END SUB", "ENDSUB", "end  sub"}) {
+    Banc banc;
+    banc.It.Empile(7);
+    int index = 12;
+    banc.It.ExecLigne(banc.Texte, ligne, index);
+    EXPECT_EQ(banc.It.Etat, kContinue) << ligne;
+    EXPECT_EQ(index, 7) << ligne;
+    EXPECT_EQ(banc.It.SommetPile, 0) << ligne;
+  }
+  Banc banc;
+  int index = 12;
+  banc.It.ExecLigne(banc.Texte, "END SUB", index);
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Pile vide"});
+  EXPECT_EQ(index, 12);
+}
+
+TEST(ExecLigne, DoPushesItsOwnLine) {
+  Banc banc;
+  int index = 9;
+  banc.It.ExecLigne(banc.Texte, "do", index);
+  EXPECT_EQ(banc.It.SommetPile, 1);
+  EXPECT_EQ(banc.It.Pile[1], 9);
+  EXPECT_EQ(index, 9);
+}
+
+TEST(ExecLigne, RandomizeSeedsFromTheTimeOfDay) {
+  Banc banc;
+  banc.Temps.Millisecondes = 12345;
+  int index = 0;
+  banc.It.ExecLigne(banc.Texte, "RANDOMIZE", index);
+  EXPECT_EQ(banc.It.Graine, 12345u);
+  const double premier = banc.It.Aleatoire();
+  banc.It.ExecLigne(banc.Texte, "RANDOMIZE", index);
+  EXPECT_EQ(banc.It.Aleatoire(), premier);  // the same seed gives the same sequence
+  for (int i = 0; i < 1000; ++i) {
+    const double x = banc.It.Aleatoire();
+    ASSERT_GE(x, 0.0);
+    ASSERT_LT(x, 1.0);
+  }
+}
+
+TEST(Exec, RunsThroughAndEndsQuietly) {
+  Banc banc;
+  const auto r = banc.Lance({"DIM A AS INTEGER", "REM", "END", "GARBAGE"});
+  EXPECT_EQ(r.Etat, 0);
+  EXPECT_EQ(r.Debut, 0);
+  EXPECT_EQ(banc.It.Etat, kFin);
+  EXPECT_EQ(banc.Ecran.Titre, "Korvane - ");
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+}
+
+TEST(Exec, PreScanErrorRecordsItsLineAndRunsNothing) {
+  Banc banc;
+  const auto r = banc.Lance({"REM", "DIM A AS INTEGER", "DIM A AS INTEGER", "END"});
+  EXPECT_EQ(r.Etat, 1);
+  EXPECT_EQ(r.Debut, 2);
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Symbole déjà défini"});
+}
+
+TEST(Exec, ErrorRecordsTheFailingLine) {
+  Banc banc;
+  const auto r = banc.Lance({"REM", "END SUB", "END"});
+  EXPECT_EQ(r.Etat, 1);
+  EXPECT_EQ(r.Debut, 1);
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Pile vide"});
+}
+
+TEST(Exec, StepModeStopsAfterEveryLineAndOnEnd) {
+  Banc banc;
+  auto r = banc.Lance({"REM un", "REM deux", "END"}, 0, 1);
+  EXPECT_EQ(r.Etat, 1);
+  EXPECT_EQ(r.Debut, 1);
+  r = banc.Continue(r.Debut, 1);
+  EXPECT_EQ(r.Debut, 2);
+  r = banc.Continue(r.Debut, 1);
+  EXPECT_EQ(r.Etat, 1);
+  EXPECT_EQ(r.Debut, 2);  // END in step mode records itself
+}
+
+TEST(Exec, StepModeAfterAJumpRecordsTheLineAfterTheTarget) {
+  Banc banc;
+  banc.Declare({"DIM X AS INTEGER"});
+  banc.It.Empile(0);
+  const auto r = banc.Lance({"REM", "REM", "END SUB", "REM"}, 2, 1);
+  EXPECT_EQ(r.Etat, 1);
+  EXPECT_EQ(r.Debut, 1);
+}
+
+TEST(Exec, BreakpointStopsARunFromTheStartBeforeItsLine) {
+  Banc banc;
+  auto r = banc.Lance({"REM", kPointArret + "END SUB", "END"});
+  EXPECT_EQ(r.Etat, 1);
+  EXPECT_EQ(r.Debut, 1);
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+  // A continue executes the line without its marker (here: the stack is empty).
+  r = banc.Continue(r.Debut);
+  EXPECT_EQ(r.Debut, 1);
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Pile vide"});
+}
+
+TEST(Exec, ContinueIgnoresBreakpointsAndKeepsTheTables) {
+  Banc banc;
+  banc.Lance({"DIM A AS INTEGER", kPointArret + "REM", kPointArret + "END"});
+  banc.It.Empile(42);
+  const auto r = banc.Continue(1);
+  EXPECT_EQ(r.Etat, 0);
+  EXPECT_EQ(banc.It.Etat, kFin);
+  EXPECT_EQ(banc.It.NbSymboles, 1);
+  EXPECT_EQ(banc.It.SommetPile, 1);
+}
+
+TEST(Exec, StartPastTheLastLineExecutesNothing) {
+  Banc banc;
+  const auto r = banc.Lance({"END SUB"}, 5);
+  EXPECT_EQ(r.Etat, 0);
+  EXPECT_EQ(r.Debut, 5);
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+}
+
+TEST(Exec, EveryRunResetsTheCursorAndShowsTheWindow) {
+  Banc banc;
+  banc.It.InitPrg("/home/moi/essai.bas");
+  banc.It.CurseurX = 40;
+  banc.It.CurseurY = 36;
+  banc.Lance({"REM"});
+  banc.Continue(1);
+  EXPECT_EQ(banc.Ecran.Titre, "Korvane - essai.bas");
+  EXPECT_EQ(banc.Ecran.Montrages, 2);
+  EXPECT_EQ(banc.It.CurseurX, 0);
+  EXPECT_EQ(banc.It.CurseurY, 0);
+}
+
+}  // namespace
+}  // namespace korvane::test
