@@ -15,9 +15,8 @@ constexpr char kPointArret = '\xBB';
 // Everything a statement procedure may receive from the dispatcher.
 struct Instruction {
   const Programme& Texte;
-  const std::string& U;         // the line, upper-cased
-  std::string& T;               // the line as written
-  std::string& Argument;        // what follows the first word, at most 255 characters
+  const std::string& U;  // the line, upper-cased
+  std::string Argument;  // what follows the first word (the procedure's own copy)
   int& Ligne;
 };
 
@@ -75,47 +74,82 @@ bool EstLigneEtiquette(const std::string& u) {
   return p != std::string::npos && p + 1 == u.size();
 }
 
+bool EstAFaireRien(const std::string& u) {
+  for (const char* prefixe : {"DIM", "REM", "NOP", "'", "ENDIF", "SUB"})
+    if (u.starts_with(prefixe)) return true;
+  return false;
+}
+
 }  // namespace
 
-void Interpreteur::ExecLigne(const Programme& programme, std::string ligne, int& Ligne) {
-  Etat = kContinue;
+LigneAnalysee AnalyseLigne(std::string ligne) {
+  using Sorte = LigneAnalysee::Sorte;
+  LigneAnalysee a;
   RemplaceTab(ligne);
-  std::string t = Trim(ligne);
-  if (t.empty()) return;
-  const std::string u = Majuscules(t);
-  if (EstLigneEtiquette(u)) return;
-
-  // Lines that do nothing, by prefix.
-  for (const char* prefixe : {"DIM", "REM", "NOP", "'", "ENDIF", "SUB"})
-    if (u.starts_with(prefixe)) return;
-  if (u.starts_with("END")) {
-    const std::string reste = Trim(Copie(u, 4, 255));
+  a.T = Trim(ligne);
+  a.U = Majuscules(a.T);
+  if (a.T.empty() || EstLigneEtiquette(a.U) || EstAFaireRien(a.U)) return a;
+  if (a.U.starts_with("END")) {
+    const std::string reste = Trim(Copie(a.U, 4, 255));
     if (reste.empty()) {
-      Etat = kFin;
-      return;
+      a.Genre = Sorte::Fin;
+      return a;
     }
     if (reste == "SUB") {
+      a.Genre = Sorte::FinSub;
+      return a;
+    }
+    if (reste == "IF") return a;
+  }
+
+  const std::size_t blanc = a.U.find(' ');
+  const std::string mot = Trim(blanc == std::string::npos ? a.U : a.U.substr(0, blanc));
+  if (blanc != std::string::npos) a.Argument = Trim(Copie(a.T, blanc + 2, 255));
+  a.Genre = Sorte::Affectation;
+  for (std::size_t i = 0; i < std::size(kTableDispatch); ++i) {
+    if (kTableDispatch[i].Mot == mot) {
+      a.Genre = Sorte::Instruction;
+      a.Entree = static_cast<int>(i);
+      break;
+    }
+  }
+  return a;
+}
+
+void Interpreteur::ExecuteAnalysee(const Programme& programme, const LigneAnalysee& analyse, int& Ligne) {
+  using Sorte = LigneAnalysee::Sorte;
+  switch (analyse.Genre) {
+    case Sorte::Rien:
+      return;
+    case Sorte::Fin:
+      Etat = kFin;
+      return;
+    case Sorte::FinSub: {
       int32_t retour = Ligne;
       Depile(retour);
       Ligne = retour;
       return;
     }
-    if (reste == "IF") return;
-  }
-
-  const std::size_t blanc = u.find(' ');
-  std::string mot = blanc == std::string::npos ? u : u.substr(0, blanc);
-  std::string argument = blanc == std::string::npos ? std::string() : Trim(Copie(t, blanc + 2, 255));
-  mot = Trim(mot);
-
-  Instruction instruction{programme, u, t, argument, Ligne};
-  for (const Entree& entree : kTableDispatch) {
-    if (entree.Mot == mot) {
-      entree.Executer(*this, instruction);
+    case Sorte::Instruction: {
+      Instruction instruction{programme, analyse.U, analyse.Argument, Ligne};
+      kTableDispatch[analyse.Entree].Executer(*this, instruction);
+      return;
+    }
+    case Sorte::Affectation: {
+      std::string ligne = analyse.T;
+      Affectation(ligne);
       return;
     }
   }
-  Affectation(t);
+}
+
+void Interpreteur::ExecLigne(const Programme& programme, std::string ligne, int& Ligne) {
+  Etat = kContinue;
+  ExecuteAnalysee(programme, AnalyseLigne(std::move(ligne)), Ligne);
+}
+
+const std::string& Interpreteur::LigneMajuscule(const Programme& programme, int index) {
+  return Cache.Lit(programme, index).Analyse.U;
 }
 
 void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, const int& pas) {
@@ -125,6 +159,7 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
   Etat = kContinue;
   DebutExec();
   CloseAll();
+  Cache.Vide();
   if (debut == 0) {
     int ligneErreur = 0;
     PreAnalyse(programme, ligneErreur);
@@ -156,17 +191,15 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
           return;
         }
       }
-      std::string copie = programme.Ligne(Ligne);
-      if (!copie.empty() && copie[0] == kPointArret) {
-        if (!continuation) {
-          Etat = kArret;
-          resultat = kArret;
-          debut = Ligne;
-          return;
-        }
-        copie.erase(0, 1);
+      CacheLignes::Entree& entree = Cache.Lit(programme, Ligne);
+      if (!continuation && entree.Source.starts_with(kPointArret)) {
+        Etat = kArret;
+        resultat = kArret;
+        debut = Ligne;
+        return;
       }
-      ExecLigne(programme, std::move(copie), Ligne);
+      Etat = kContinue;
+      ExecuteAnalysee(programme, entree.Analyse, Ligne);
       if (Etat == kContinue) ++Ligne;
       if (pas == 1) Etat = kArret;
       if (Etat > kContinue) {

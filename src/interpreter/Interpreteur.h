@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "eval/Canal.h"
+#include "interpreter/CacheLignes.h"
 #include "interpreter/Peripheriques.h"
 
 namespace korvane {
@@ -42,6 +43,8 @@ class Interpreteur {
   // to resume from. `pas` is read after every line: 1 stops after that line.
   void Exec(const Programme& programme, int& debut, int& resultat, const int& pas);
   void ExecLigne(const Programme& programme, std::string ligne, int& Ligne);
+  // Line `index` as partner searches see it: tabs replaced, trimmed, upper-cased.
+  const std::string& LigneMajuscule(const Programme& programme, int index);
   void DebutExec();
   void InitPrg(const std::string& nomFichier);
   void CloseAll();
@@ -146,6 +149,9 @@ class Interpreteur {
   uint32_t Graine = 0;
 
  private:
+  void ExecuteAnalysee(const Programme& programme, const LigneAnalysee& analyse, int& Ligne);
+  CacheLignes Cache;
+
   void DeclareEtiq(const std::string& nom, char genre, int ligne);
   void DeclareDim(const std::string& texte);
   void DeclareVar(std::string item, char genre);

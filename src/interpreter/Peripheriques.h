@@ -14,6 +14,8 @@ class Programme {
   virtual ~Programme() = default;
   virtual int NbLignes() const = 0;
   virtual std::string Ligne(int index) const = 0;
+  // The same text into a buffer the caller reuses (a host holding std::strings avoids a copy).
+  virtual void LitLigne(int index, std::string& tampon) const { tampon = Ligne(index); }
 };
 
 // A colour as red, green, blue components 0-255.

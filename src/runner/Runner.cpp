@@ -73,6 +73,7 @@ class Lignes : public Programme {
   explicit Lignes(const std::vector<std::string>& lignes) : lignes_(lignes) {}
   int NbLignes() const override { return static_cast<int>(lignes_.size()); }
   std::string Ligne(int index) const override { return lignes_[static_cast<std::size_t>(index)]; }
+  void LitLigne(int index, std::string& tampon) const override { tampon = lignes_[static_cast<std::size_t>(index)]; }
 
  private:
   const std::vector<std::string>& lignes_;

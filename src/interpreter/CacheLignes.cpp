@@ -1,0 +1,23 @@
+#include "interpreter/CacheLignes.h"
+
+namespace korvane {
+
+CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
+  const auto position = static_cast<std::size_t>(index);
+  if (position >= entrees_.size()) entrees_.resize(position + 1);
+  Entree& entree = entrees_[position];
+  programme.LitLigne(index, tampon_);
+  if (!entree.Valide || entree.Source != tampon_) {
+    entree.Source = tampon_;
+    // A breakpoint marker is not part of the statement.
+    entree.Analyse = AnalyseLigne(tampon_.starts_with('\xBB') ? tampon_.substr(1) : tampon_);
+    entree.Rapide = FormeRapide{};
+    entree.RapideEssaye = false;
+    entree.Valide = true;
+  }
+  return entree;
+}
+
+void CacheLignes::Vide() { entrees_.clear(); }
+
+}  // namespace korvane
