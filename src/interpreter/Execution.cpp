@@ -154,7 +154,6 @@ const std::string& Interpreteur::LigneMajuscule(const Programme& programme, int 
 
 void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, const int& pas) {
   using Horloge = std::chrono::steady_clock;
-  constexpr auto kIntervalleVeille = std::chrono::milliseconds(20);
 
   Etat = kContinue;
   DebutExec();
@@ -176,14 +175,14 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
 
   const bool continuation = debut != 0;
   int Ligne = debut;
-  auto prochaineVeille = Horloge::now() + kIntervalleVeille;
+  auto prochaineVeille = Horloge::now() + IntervalleVeille;
   unsigned compteur = 0;
   try {
     while (Ligne < programme.NbLignes()) {
       if (Ligne < 0) throw EchecExecution("Indice de ligne hors limites (" + std::to_string(Ligne) + ")");
-      // The clock is read only every few hundred lines: the poll must cost nothing.
-      if (++compteur % 256 == 0 && Horloge::now() >= prochaineVeille) {
-        prochaineVeille = Horloge::now() + kIntervalleVeille;
+      // The clock is read only every 32 lines: the poll must cost nothing.
+      if (++compteur % 32 == 0 && Horloge::now() >= prochaineVeille) {
+        prochaineVeille = Horloge::now() + IntervalleVeille;
         if (Monde.Touches.ArretDemande()) {
           Etat = kArret;
           resultat = kArret;

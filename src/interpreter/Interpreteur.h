@@ -4,6 +4,7 @@
 // from its text and meets the world only through Peripheriques.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -147,6 +148,8 @@ class Interpreteur {
   bool ImprimanteOuverte = false;
 
   uint32_t Graine = 0;
+  // Running time between two questions to the host whether the user wants to stop.
+  std::chrono::milliseconds IntervalleVeille{20};
 
  private:
   void ExecuteAnalysee(const Programme& programme, const LigneAnalysee& analyse, int& Ligne);

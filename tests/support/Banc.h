@@ -83,9 +83,12 @@ class FausseHorloge : public Horloge {
 class FauxClavier : public Clavier {
  public:
   std::string ToucheLue() override;
-  bool ArretDemande() override { return Arret; }
+  // Says yes when Arret is set, or once it has been asked more than ArretApres times.
+  bool ArretDemande() override { return Arret || (ArretApres >= 0 && ++Questions > ArretApres); }
   std::deque<std::string> Touches;
   bool Arret = false;
+  int ArretApres = -1;
+  int Questions = 0;
 };
 
 // An interpreter wired to the fakes.

@@ -1,0 +1,154 @@
+// Random programs built from fragments of the dialect, valid and broken: whatever the text,
+// a run must end (bounded by the host's stop request) without a crash, a leak, undefined
+// behaviour or any exception other than the interpreter's own unhandled failure.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "support/Banc.h"
+#include "support/Commande.h"
+
+namespace korvane::test {
+namespace {
+
+const std::vector<std::string> kEntete = {
+    "DIM A, B, I AS INTEGER", "DIM R, X AS REAL",     "DIM S$, F$ AS STRING",
+    "DIM T(10) AS INTEGER",   "DIM U(5) AS STRING",   "DIM V(3) AS REAL",
+};
+
+// {O} an operand, {N} a number, {E} a label name, {C} a comparison operator, {Q} an operator.
+const std::vector<std::string> kFragments = {
+    "A = {O} {Q} {O}", "B = {O}", "R = {O} {Q} {O}", "X = {N}", "S$ = {O} + {O}", "S$ = {O}",
+    "T({O}) = {O}", "U({N}) = {O}", "V(A) = R {Q} X", "PRINT {O}", "PRINT {O};", "PRINT", "LPRINT {O}",
+    "LPRINT {O};", "LOCATE {O},{O}", "COLOR {O},{O}", "LINE ({N},{N})-({N},{N})", "LINE ({N},{N})-({N},{N}),B",
+    "INPUT A", "INPUT S$", "CLS", "GOTO {E}", "GOSUB {E}", "RETURN", "CALL P{N}", "END SUB", "EXIT SUB",
+    "EXIT FOR", "EXIT WHILE", "EXIT DO", "IF {O} {C} {O} THEN", "IF {O} {C} {O} THEN {E}",
+    "IF {O} {C} {O} THEN {E} ELSE {E}", "ELSE", "ENDIF", "END IF", "FOR I = {O} TO {O}",
+    "FOR I = {O} TO {O} STEP {O}", "FOR A = 1 TO 2000000000", "NEXT", "NEXT I", "WHILE {O} {C} {O}", "WEND",
+    "WHILE NOT EOF({N})", "DO", "LOOP {O} {C} {O}", "OPEN \"O\",{N},\"F{N}.TXT\"", "OPEN \"I\",{N},\"F{N}.TXT\"",
+    "OPEN \"I\",1,F$", "CLOSE# {N}", "PRINT# {N},{O}", "PRINT# {N},{O};", "LINE INPUT# {N},S$", "MSGBOX {O}",
+    "KILL \"F{N}.TXT\"", "MKDIR \"D{N}\"", "RMDIR \"D{N}\"", "CHDIR \"D{N}\"", "RANDOMIZE", "END", "REM {O}",
+    "' {O}", "NOP", "{E}:", "SUB P{N}", "DIM Z AS INTEGER", "A = LEN({O})", "A = INSTR({O},{O})",
+    "A = ASC({O})", "A = VAL({O})", "A = ABS({O})", "A = INT({O})", "R = SQR({O})", "R = LOG({O})",
+    "R = EXP({O})", "R = SIN({O})", "R = RND", "S$ = LEFT$({O},{N})", "S$ = RIGHT$({O},{N})",
+    "S$ = MID$({O},{N},{N})", "S$ = CHR$({O})", "S$ = SPACE$({N})", "S$ = STRING$({N},{O})",
+    "S$ = STR$({O})", "S$ = HEX$({O})", "S$ = UCASE$({O})", "S$ = LCASE$({O})", "S$ = TIME$",
+    "S$ = DATE$", "S$ = COMMAND$", "S$ = INKEY$", "A = {O} MOD {O}", "A = {O} \\ {O}", "A = {O} / {O}",
+    "A = {O} ** {O}", "X = {O} MOD {O}",
+};
+
+const std::vector<std::string> kOperandes = {
+    "A", "B", "I", "R", "X", "S$", "F$", "T(1)", "T(A)", "T(0)", "T(11)", "T(-5)", "T(2001)", "U(1)",
+    "U(B)", "V(3)", "T(", "T(X)", "Z", "\"texte\"", "\"\"", "\"a\"\"b\"", "\"sans fin", "0", "1", "-1",
+    "007", "1.5", "-0", "2147483647", "-2147483648", "99999999999", "1E38", "1E39", "1E-40", "$FF",
+    "3*4", "", " ", "(A)", "A$+B$", "RND", "TIME$", "INKEY$", "LEN(S$)", "MID$(S$,1,2)", "CHR$(65)",
+    "SPACE$(2000000000)", "STRING$(99999999,65)", "\xBB", "\xE9t\xE9", "::", "1..2", "+-", "12AB",
+};
+
+const std::vector<std::string> kNombres = {"0", "1", "2", "3", "4", "-1", "10", "255", "256", "2000",
+                                           "2147483647", "-2147483648", "99999999999", "1E10", "x"};
+const std::vector<std::string> kEtiquettes = {"DEBUT", "FIN", "BOUCLE", "AILLEURS"};
+const std::vector<std::string> kComparaisons = {"=", "<", ">", "<=", ">=", "<>", "==", ""};
+const std::vector<std::string> kOperateurs = {"+", "-", "*", "/", "\\", "MOD", "**", ""};
+
+class Generateur {
+ public:
+  explicit Generateur(uint32_t graine) : alea_(graine) {}
+
+  std::vector<std::string> Programme() {
+    std::vector<std::string> lignes;
+    if (Tirage(4) != 0) lignes = kEntete;
+    const int nombre = 1 + Tirage(40);
+    for (int i = 0; i < nombre; ++i) lignes.push_back(Ligne());
+    return lignes;
+  }
+
+ private:
+  int Tirage(int n) { return static_cast<int>(alea_() % static_cast<uint32_t>(n)); }
+  const std::string& Choix(const std::vector<std::string>& v) { return v[static_cast<std::size_t>(Tirage(static_cast<int>(v.size())))]; }
+
+  std::string Ligne() {
+    switch (Tirage(20)) {
+      case 0: return Octets();
+      case 1: return std::string(static_cast<std::size_t>(250 + Tirage(400)), "AB\" ,(9"[Tirage(7)]);
+      case 2: return "\xBB" + Remplit(Choix(kFragments));
+      case 3: return "\t" + Remplit(Choix(kFragments)) + "  \t";
+      default: return Remplit(Choix(kFragments));
+    }
+  }
+
+  std::string Octets() {
+    std::string texte;
+    const int longueur = Tirage(60);
+    for (int i = 0; i < longueur; ++i) texte += static_cast<char>(Tirage(256));
+    return texte;
+  }
+
+  std::string Remplit(const std::string& modele) {
+    std::string sortie;
+    for (std::size_t i = 0; i < modele.size(); ++i) {
+      if (modele[i] == '{' && i + 2 < modele.size() && modele[i + 2] == '}') {
+        switch (modele[i + 1]) {
+          case 'O': sortie += Choix(kOperandes); break;
+          case 'N': sortie += Choix(kNombres); break;
+          case 'E': sortie += Choix(kEtiquettes); break;
+          case 'C': sortie += Choix(kComparaisons); break;
+          case 'Q': sortie += Choix(kOperateurs); break;
+        }
+        i += 2;
+      } else {
+        sortie += modele[i];
+      }
+    }
+    return sortie;
+  }
+
+  std::mt19937 alea_;
+};
+
+// Runs one program from the start, then continues twice from wherever it stopped.
+void LanceSansDanger(uint32_t graine) {
+  Banc banc;
+  banc.It.IntervalleVeille = std::chrono::milliseconds(0);
+  banc.Touches.ArretApres = 20;  // about 640 lines per run
+  banc.Touches.Touches = {"k", "\xE9"};
+  banc.Texte.Lignes = Generateur(graine).Programme();
+  int debut = 0;
+  for (int passe = 0; passe < 3; ++passe) {
+    int resultat = 0;
+    banc.Touches.Questions = 0;
+    try {
+      banc.It.Exec(banc.Texte, debut, resultat, 0);
+    } catch (const EchecExecution&) {
+      // The interpreter's own unhandled failure: an allowed end of a run.
+    }
+    if (resultat != kArret) break;
+  }
+  banc.It.CloseAll();
+}
+
+class DossierCourant {
+ public:
+  explicit DossierCourant(const std::string& chemin) : ancien_(std::filesystem::current_path()) {
+    std::filesystem::current_path(chemin);
+  }
+  ~DossierCourant() { std::filesystem::current_path(ancien_); }
+
+ private:
+  std::filesystem::path ancien_;
+};
+
+TEST(ProgrammesAleatoires, NoRunCrashesHangsOrLeaks) {
+  const DossierTemporaire dossier;
+  const DossierCourant ici(dossier.Chemin());
+  for (uint32_t graine = 1; graine <= 1500; ++graine) {
+    SCOPED_TRACE("graine " + std::to_string(graine));
+    const std::filesystem::path retour = std::filesystem::current_path();
+    LanceSansDanger(graine);
+    std::filesystem::current_path(retour);  // CHDIR must not carry over to the next program
+  }
+}
+
+}  // namespace
+}  // namespace korvane::test
