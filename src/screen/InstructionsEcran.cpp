@@ -52,6 +52,15 @@ bool LitDeuxNombres(Interpreteur& it, const std::string& texte, int64_t& premier
   return true;
 }
 
+// Opens the input box at the text cursor, just below it on the screen.
+bool DemandeSaisie(Interpreteur& it, std::string& saisie) {
+  const Geometrie fenetre = it.Monde.Ecran.Fenetre();
+  const int gauche = Borne(static_cast<int64_t>(fenetre.Gauche) + it.CurseurX);
+  const int haut = Borne(static_cast<int64_t>(fenetre.Haut) + it.CurseurY + kMargeSaisieHaut);
+  const int largeur = Borne(static_cast<int64_t>(fenetre.LargeurExterne) - it.CurseurX - kMargeSaisieDroite);
+  return it.Monde.Saisie.Saisit(gauche, haut, largeur, saisie);
+}
+
 // An end point of LINE; its coordinates are integer literals only.
 struct Point {
   int32_t X = 0, Y = 0;
@@ -142,14 +151,9 @@ void Interpreteur::InstrInput(std::string& texte) {
   ChercheEtiq(nom, genre, adresse);
   if (adresse < 0) return Erreur(Cp("Variable ") + nom + Cp(" n'existe pas"));
 
-  const Geometrie fenetre = Monde.Ecran.Fenetre();
   std::string saisie;
-  const bool acceptee = Monde.Saisie.Saisit(Borne(static_cast<int64_t>(fenetre.Gauche) + CurseurX),
-                                            Borne(static_cast<int64_t>(fenetre.Haut) + CurseurY + kMargeSaisieHaut),
-                                            Borne(static_cast<int64_t>(fenetre.LargeurExterne) - CurseurX - kMargeSaisieDroite),
-                                            saisie);
   // A cancelled box accepted nothing: like a rejected answer, the run simply goes on.
-  if (!acceptee) return;
+  if (!DemandeSaisie(*this, saisie)) return;
   // An empty answer is still a string.
   if (!(genre == 'S' || TexteValide(saisie, genre))) return;
 

@@ -147,14 +147,6 @@ TEST_F(BancEcran, ColorReadsIntegerVariablesAndIgnoresTheBackground) {
   EXPECT_EQ(Appels(), Textes{"couleur 255,0,0"});
 }
 
-TEST_F(BancEcran, PaletteHoldsTheSixteenColoursWithPurpleTwice) {
-  const std::array<Couleur, 16> attendue{{{0, 0, 0}, {0, 0, 128}, {0, 128, 0}, {0, 0, 255},
-                                          {255, 0, 0}, {128, 0, 128}, {128, 0, 0}, {192, 192, 192},
-                                          {128, 128, 0}, {0, 255, 0}, {0, 255, 255}, {0, 128, 128},
-                                          {255, 0, 255}, {128, 0, 128}, {255, 255, 0}, {255, 255, 255}}};
-  EXPECT_EQ(B.It.Palette, attendue);
-}
-
 TEST_F(BancEcran, EveryRunFromTheFirstLineRefillsThePalette) {
   B.It.Palette[4] = {1, 2, 3};
   B.Lance({"COLOR 4,0", "END"});
