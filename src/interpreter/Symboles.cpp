@@ -120,9 +120,10 @@ int32_t Interpreteur::Indice(std::string texte) {
 
 bool Interpreteur::TexteValide(const std::string& texte, char genre) {
   const auto contientUnDe = [&](std::string_view jeu) { return texte.find_first_of(jeu) != std::string::npos; };
+  // Any text, the empty one included, is a valid STRING answer.
+  if (genre == 'S') return true;
   if (texte.empty()) return false;
   switch (genre) {
-    case 'S': return true;
     case 'I': return contientUnDe("-+0123456789");
     case 'R': return contientUnDe(",-+0123456789");
     default: return false;

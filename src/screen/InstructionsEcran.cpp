@@ -154,8 +154,7 @@ void Interpreteur::InstrInput(std::string& texte) {
   std::string saisie;
   // A cancelled box accepted nothing: like a rejected answer, the run simply goes on.
   if (!DemandeSaisie(*this, saisie)) return;
-  // An empty answer is still a string.
-  if (!(genre == 'S' || TexteValide(saisie, genre))) return;
+  if (!TexteValide(saisie, genre)) return;
 
   Monde.Ecran.DessineSaisie(CurseurX, CurseurY, saisie);
   NouvelleLigne(*this);

@@ -205,7 +205,8 @@ TEST(Valeurs, CellsOutsideTheStoresAreNeverTouched) {
 
 TEST(TexteValide, VetsInputByKind) {
   EXPECT_TRUE(Interpreteur::TexteValide("abc", 'S'));
-  EXPECT_FALSE(Interpreteur::TexteValide("", 'S'));
+  EXPECT_TRUE(Interpreteur::TexteValide("", 'S'));
+  EXPECT_FALSE(Interpreteur::TexteValide("", 'I'));
   EXPECT_TRUE(Interpreteur::TexteValide("4x2", 'I'));
   EXPECT_FALSE(Interpreteur::TexteValide("abc", 'I'));
   EXPECT_FALSE(Interpreteur::TexteValide(",", 'I'));
