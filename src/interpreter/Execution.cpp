@@ -1,5 +1,6 @@
 // The run loop and the statement dispatcher.
 #include <chrono>
+#include <limits>
 #include <new>
 
 #include "eval/Texte.h"
@@ -167,7 +168,8 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
         copie.erase(0, 1);
       }
       ExecLigne(programme, std::move(copie), Ligne);
-      if (Etat == kContinue) ++Ligne;
+      // A line taken from a stray stack entry may be the largest index: never step past it.
+      if (Etat == kContinue && Ligne < std::numeric_limits<int>::max()) ++Ligne;
       if (pas == 1) Etat = kArret;
       if (Etat > kContinue) {
         if (Etat != kFin) {
