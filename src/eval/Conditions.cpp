@@ -1,5 +1,6 @@
 // The conditions of IF, WHILE and LOOP: an end-of-file test or one textual comparison.
 #include <array>
+#include <utility>
 
 #include "eval/Texte.h"
 #include "interpreter/EchecExecution.h"
@@ -48,8 +49,9 @@ Operateur ChercheOperateurSimple(const std::string& condition) {
 }
 
 Operateur ChercheOperateur(const std::string& condition) {
-  const Operateur double_ = ChercheOperateurDouble(condition);
-  return double_.Position != std::string::npos ? double_ : ChercheOperateurSimple(condition);
+  const Operateur deuxCaracteres = ChercheOperateurDouble(condition);
+  if (deuxCaracteres.Position != std::string::npos) return deuxCaracteres;
+  return ChercheOperateurSimple(condition);
 }
 
 // Right-aligned in 16 characters; of a longer value only its last 16 characters count.
