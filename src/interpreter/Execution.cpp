@@ -1,5 +1,6 @@
 // The run loop and the statement dispatcher.
 #include <chrono>
+#include <limits>
 #include <new>
 
 #include "eval/Texte.h"
@@ -199,7 +200,8 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
       }
       Etat = kContinue;
       ExecuteAnalysee(programme, entree.Analyse, Ligne);
-      if (Etat == kContinue) ++Ligne;
+      // A line taken from a stray stack entry may be the largest index: never step past it.
+      if (Etat == kContinue && Ligne < std::numeric_limits<int>::max()) ++Ligne;
       if (pas == 1) Etat = kArret;
       if (Etat > kContinue) {
         if (Etat != kFin) {

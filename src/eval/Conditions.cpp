@@ -1,0 +1,108 @@
+// The conditions of IF, WHILE and LOOP: an end-of-file test or one textual comparison.
+#include <array>
+#include <utility>
+
+#include "eval/Texte.h"
+#include "interpreter/EchecExecution.h"
+#include "interpreter/Interpreteur.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::size_t kLargeurChamp = 16;
+constexpr std::string_view kTestFin = "NOT EOF(";
+
+enum class Comparaison { Egal, Different, Inferieur, Superieur, InferieurOuEgal, SuperieurOuEgal };
+
+struct Operateur {
+  std::size_t Position = std::string::npos;
+  std::size_t Longueur = 0;
+  Comparaison Sorte = Comparaison::Egal;
+};
+
+// Two-character operators are found anywhere, string literals included.
+Operateur ChercheOperateurDouble(const std::string& condition) {
+  constexpr std::array<std::pair<std::string_view, Comparaison>, 3> kDoubles{{
+      {"<=", Comparaison::InferieurOuEgal},
+      {">=", Comparaison::SuperieurOuEgal},
+      {"<>", Comparaison::Different},
+  }};
+  for (const auto& [motif, sorte] : kDoubles)
+    if (const std::size_t p = condition.find(motif); p != std::string::npos) return {p, 2, sorte};
+  return {};
+}
+
+// Single-character operators count only outside double quotes.
+Operateur ChercheOperateurSimple(const std::string& condition) {
+  bool entreGuillemets = false;
+  for (std::size_t i = 0; i < condition.size(); ++i) {
+    switch (condition[i]) {
+      case '"': entreGuillemets = !entreGuillemets; break;
+      case '<': if (!entreGuillemets) return {i, 1, Comparaison::Inferieur}; break;
+      case '>': if (!entreGuillemets) return {i, 1, Comparaison::Superieur}; break;
+      case '=': if (!entreGuillemets) return {i, 1, Comparaison::Egal}; break;
+      default: break;
+    }
+  }
+  return {};
+}
+
+Operateur ChercheOperateur(const std::string& condition) {
+  const Operateur deuxCaracteres = ChercheOperateurDouble(condition);
+  if (deuxCaracteres.Position != std::string::npos) return deuxCaracteres;
+  return ChercheOperateurSimple(condition);
+}
+
+// Right-aligned in 16 characters; of a longer value only its last 16 characters count.
+std::string Champ(const std::string& valeur) {
+  if (valeur.size() >= kLargeurChamp) return valeur.substr(valeur.size() - kLargeurChamp);
+  return std::string(kLargeurChamp - valeur.size(), ' ') + valeur;
+}
+
+bool Compare(Comparaison sorte, const std::string& gauche, const std::string& droite) {
+  // std::string compares its bytes as unsigned values, the order the dialect wants.
+  const int ordre = Champ(gauche).compare(Champ(droite));
+  switch (sorte) {
+    case Comparaison::Egal: return ordre == 0;
+    case Comparaison::Different: return ordre != 0;
+    case Comparaison::Inferieur: return ordre < 0;
+    case Comparaison::Superieur: return ordre > 0;
+    case Comparaison::InferieurOuEgal: return ordre <= 0;
+    case Comparaison::SuperieurOuEgal: return ordre >= 0;
+  }
+  return false;
+}
+
+bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+void Interpreteur::EvalCondition(std::string condition, bool& resultat) {
+  resultat = false;
+  if (Majuscules(Copie(condition, 1, kTestFin.size())) == kTestFin) {
+    // Only the character after the '(' is read; whatever follows it is ignored.
+    const std::size_t canal = condition.find('(') + 1;
+    if (canal >= condition.size() || !EstChiffre(condition[canal])) return Erreur("Erreur de syntaxe");
+    const int numero = condition[canal] - '0';
+    if (numero < 1 || numero > 3) return;
+    try {
+      resultat = !FinDeFichier(numero);
+    } catch (const EchecExecution&) {
+      Erreur("Erreur Entrée/sortie");
+    }
+    return;
+  }
+
+  const Operateur op = ChercheOperateur(condition);
+  if (op.Position == std::string::npos) return Erreur("Expression logique incorrecte");
+  std::string gauche = Trim(condition.substr(0, op.Position));
+  std::string droite = Trim(Copie(condition, op.Position + op.Longueur + 1, 255));
+  LitOperande(gauche);
+  if (Etat > kContinue) return;
+  LitOperande(droite);
+  if (Etat > kContinue) return;
+  resultat = Compare(op.Sorte, gauche, droite);
+}
+
+}  // namespace korvane
