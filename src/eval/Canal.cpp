@@ -1,32 +1,45 @@
 #include "eval/Canal.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
 namespace korvane {
 
 namespace {
-bool EstRepertoire(std::FILE* f) {
+// Opened without blocking, so that a FIFO without a writer (or reader) cannot hang the run.
+int OuvreDescripteur(const std::string& nom, Canal::Etat mode) {
+  const int drapeaux = mode == Canal::Etat::Lecture ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
+  return ::open(nom.c_str(), drapeaux | O_NONBLOCK | O_CLOEXEC, 0666);
+}
+
+// Reading takes regular files only: a device or a pipe could feed an endless line or none.
+bool TypeAccepte(int descripteur, Canal::Etat mode) {
   struct stat infos {};
-  return ::fstat(::fileno(f), &infos) == 0 && S_ISDIR(infos.st_mode);
+  return mode != Canal::Etat::Lecture || (::fstat(descripteur, &infos) == 0 && S_ISREG(infos.st_mode));
+}
+
+bool RendBloquant(int descripteur) {
+  const int drapeaux = ::fcntl(descripteur, F_GETFL);
+  return drapeaux != -1 && ::fcntl(descripteur, F_SETFL, drapeaux & ~O_NONBLOCK) != -1;
 }
 }  // namespace
 
 bool Canal::Ouvre(const std::string& nom, Etat mode) {
   // A name with a NUL byte would silently open a shorter name.
-  if (nom.find('\0') != std::string::npos) {
-    errno = ENOENT;
+  if (nom.find('\0') != std::string::npos) return false;
+  const int descripteur = OuvreDescripteur(nom, mode);
+  if (descripteur == -1) return false;
+  std::FILE* f = nullptr;
+  if (TypeAccepte(descripteur, mode) && RendBloquant(descripteur))
+    f = ::fdopen(descripteur, mode == Etat::Lecture ? "rb" : "wb");
+  if (!f) {
+    ::close(descripteur);
     return false;
   }
-  std::unique_ptr<std::FILE, FermeFichier> f(std::fopen(nom.c_str(), mode == Etat::Lecture ? "rb" : "wb"));
-  if (!f) return false;
-  // POSIX lets a directory be opened for reading; it is not a text file.
-  if (EstRepertoire(f.get())) {
-    errno = EISDIR;
-    return false;
-  }
-  Fichier = std::move(f);
+  Fichier.reset(f);
   Mode = mode;
   return true;
 }

@@ -11,8 +11,8 @@ namespace korvane {
 struct Canal {
   enum class Etat { Ferme, Lecture, Ecriture };
 
-  // Opens `nom` for reading (an existing file that is not a directory) or for writing
-  // (created or emptied). On failure the channel stays closed and errno tells why.
+  // Opens `nom` for reading (an existing regular file) or for writing (created or emptied).
+  // On failure the channel stays closed.
   bool Ouvre(const std::string& nom, Etat mode);
   // Closes the file; false (with errno) when what was still buffered could not be written.
   // A closed channel closes successfully.

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -120,6 +122,20 @@ TEST_F(Fichiers, OpenFailuresAreReportedAndLeaveTheChannelClosed) {
   }
   EXPECT_FALSE(fs::exists("CREE.TXT"));
   EXPECT_FALSE(fs::exists("MANQUE"));
+}
+
+TEST_F(Fichiers, PipesAndDevicesAreNotReadAndNeverHangTheRun) {
+  ASSERT_EQ(::mkfifo("TUBE", 0600), 0);
+  Declare({"DIM F$ AS STRING"});
+  for (const char* nom : {"TUBE", "/dev/zero", "/dev/null"}) {
+    Chaine("F$") = nom;
+    B.Messages.Textes.clear();
+    EXPECT_EQ(Execute("OPEN \"I\",1,F$"), kArret) << nom;
+    EXPECT_EQ(DernierMessage(), "Erreur Entrée/Sortie") << nom;
+  }
+  Chaine("F$") = "TUBE";
+  EXPECT_EQ(Execute("OPEN \"O\",1,F$"), kArret);
+  EXPECT_EQ(B.It.Canaux[1].Mode, Canal::Etat::Ferme);
 }
 
 TEST_F(Fichiers, AFileNameWithANulByteIsRefused) {
