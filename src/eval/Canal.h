@@ -1,16 +1,40 @@
 #pragma once
-// A text-file channel of OPEN / PRINT# / LINE INPUT#.
+// A text-file channel of OPEN / PRINT# / LINE INPUT#. The file is read and written as raw
+// bytes: the program's Windows-1252 text goes to disk unchanged, lines end with CR LF.
 
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <string>
 
 namespace korvane {
 
 struct Canal {
   enum class Etat { Ferme, Lecture, Ecriture };
+
+  // Opens `nom` for reading (an existing regular file) or for writing (created or emptied).
+  // On failure the channel stays closed.
+  bool Ouvre(const std::string& nom, Etat mode);
+  // Closes the file; false (with errno) when what was still buffered could not be written.
+  // A closed channel closes successfully.
+  bool Ferme();
+  // Closes the file and forgets its name, ignoring a failed final write.
+  void Delie();
+
+  // Writes and flushes; false (with errno) on failure.
+  bool Ecrit(const std::string& texte);
+  // Next line without its line end (LF or CR LF); empty at the end of the file.
+  std::string LitLigne();
+  // No character left to read (a read error counts as the end).
+  bool FinAtteinte();
+
   std::string NomFichier;
   Etat Mode = Etat::Ferme;
-  std::fstream Flux;
+
+ private:
+  struct FermeFichier {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  std::unique_ptr<std::FILE, FermeFichier> Fichier;
 };
 
 }  // namespace korvane

@@ -34,14 +34,8 @@ void Interpreteur::DebutExec() {
 }
 
 void Interpreteur::CloseAll() {
-  for (int c = 1; c <= 3; ++c) {
-    Canal& canal = Canaux[c];
-    if (canal.Mode == Canal::Etat::Ferme) continue;
-    canal.Flux.close();
-    if (canal.Flux.fail()) Etat = kArret;
-    canal.Flux.clear();
-    canal.Mode = Canal::Etat::Ferme;
-  }
+  for (int c = 1; c <= 3; ++c)
+    if (!Canaux[c].Ferme()) Etat = kArret;
   if (ImprimanteOuverte) {
     ImprimanteOuverte = false;
     try {

@@ -25,7 +25,7 @@ void Interpreteur::RazTables() {
               {128, 128, 0}, {0, 255, 0}, {0, 255, 255}, {0, 128, 128},
               {255, 0, 255}, {128, 0, 128}, {255, 255, 0}, {255, 255, 255}}};
   Chaines = std::vector<std::string>{" "};
-  for (int c = 1; c <= 3; ++c) Canaux[c].NomFichier.clear();
+  for (int c = 1; c <= 3; ++c) Canaux[c].Delie();
 }
 
 int Interpreteur::ChercheSymbole(const std::string& nom) const {

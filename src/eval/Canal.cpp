@@ -1,0 +1,84 @@
+#include "eval/Canal.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace korvane {
+
+namespace {
+// Opened without blocking, so that a FIFO without a writer (or reader) cannot hang the run.
+int OuvreDescripteur(const std::string& nom, Canal::Etat mode) {
+  const int drapeaux = mode == Canal::Etat::Lecture ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
+  return ::open(nom.c_str(), drapeaux | O_NONBLOCK | O_CLOEXEC, 0666);
+}
+
+// Reading takes regular files only: a device or a pipe could feed an endless line or none.
+bool TypeAccepte(int descripteur, Canal::Etat mode) {
+  struct stat infos {};
+  return mode != Canal::Etat::Lecture || (::fstat(descripteur, &infos) == 0 && S_ISREG(infos.st_mode));
+}
+
+bool RendBloquant(int descripteur) {
+  const int drapeaux = ::fcntl(descripteur, F_GETFL);
+  return drapeaux != -1 && ::fcntl(descripteur, F_SETFL, drapeaux & ~O_NONBLOCK) != -1;
+}
+}  // namespace
+
+bool Canal::Ouvre(const std::string& nom, Etat mode) {
+  // A name with a NUL byte would silently open a shorter name.
+  if (nom.find('\0') != std::string::npos) return false;
+  const int descripteur = OuvreDescripteur(nom, mode);
+  if (descripteur == -1) return false;
+  std::FILE* f = nullptr;
+  if (TypeAccepte(descripteur, mode) && RendBloquant(descripteur))
+    f = ::fdopen(descripteur, mode == Etat::Lecture ? "rb" : "wb");
+  if (!f) {
+    ::close(descripteur);
+    return false;
+  }
+  Fichier.reset(f);
+  Mode = mode;
+  return true;
+}
+
+bool Canal::Ferme() {
+  Mode = Etat::Ferme;
+  if (!Fichier) return true;
+  return std::fclose(Fichier.release()) == 0;
+}
+
+void Canal::Delie() {
+  Ferme();
+  NomFichier.clear();
+}
+
+bool Canal::Ecrit(const std::string& texte) {
+  if (Mode != Etat::Ecriture) {
+    errno = EBADF;
+    return false;
+  }
+  const bool ecrit = std::fwrite(texte.data(), 1, texte.size(), Fichier.get()) == texte.size();
+  return std::fflush(Fichier.get()) == 0 && ecrit;
+}
+
+std::string Canal::LitLigne() {
+  std::string ligne;
+  if (Mode != Etat::Lecture) return ligne;
+  for (int c = std::getc(Fichier.get()); c != EOF && c != '\n'; c = std::getc(Fichier.get()))
+    ligne.push_back(static_cast<char>(c));
+  if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  return ligne;
+}
+
+bool Canal::FinAtteinte() {
+  if (Mode != Etat::Lecture) return true;
+  const int c = std::getc(Fichier.get());
+  if (c == EOF) return true;
+  std::ungetc(c, Fichier.get());
+  return false;
+}
+
+}  // namespace korvane

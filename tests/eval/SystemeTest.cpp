@@ -1,0 +1,114 @@
+#include <string>
+#include <vector>
+
+#include "eval/BancFichiers.h"
+
+namespace korvane::test {
+namespace {
+
+using Systeme = BancFichiers;
+
+TEST_F(Systeme, MsgBoxShowsTheStringOfALiteralOrAVariable) {
+  Declare({"DIM A$ AS STRING"});
+  Chaine("A$") = Cp("Déjà fini ? 100 €");
+  EXPECT_EQ(Execute(Cp("MSGBOX \"Bonjour à tous\"")), kContinue);
+  EXPECT_EQ(Execute("msgbox   a$  "), kContinue);
+  EXPECT_EQ(B.Messages.Textes, (std::vector<std::string>{"Bonjour à tous", "Déjà fini ? 100 €"}));
+}
+
+struct CasMessage {
+  std::string Ligne;
+  std::string Message;
+};
+
+TEST_F(Systeme, OperandsThatAreNotStringsAreReported) {
+  Declare({"DIM N AS INTEGER", "DIM T$(2) AS STRING"});
+  const std::vector<CasMessage> cas = {
+      {"MSGBOX ABSENT$", "Variable ABSENT$ n'existe pas"},
+      {"MSGBOX N", "ce n'est pas un string"},
+      {"MSGBOX \"ouvert", "chaine sans fin"},
+      {"KILL N", "ce n'est pas un string"},
+      {"MKDIR ABSENT$", "Variable ABSENT$ n'existe pas"},
+      {"RMDIR \"ouvert", "chaine sans fin"},
+      {"CHDIR N", "ce n'est pas un string"},
+  };
+  for (const CasMessage& c : cas) {
+    B.Messages.Textes.clear();
+    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
+  }
+}
+
+TEST_F(Systeme, KillDeletesAFile) {
+  Ecrit("adieu.txt", "x");
+  EXPECT_EQ(Execute("KILL \"adieu.txt\""), kContinue);
+  EXPECT_FALSE(fs::exists("adieu.txt"));
+  EXPECT_TRUE(B.Messages.Textes.empty());
+}
+
+TEST_F(Systeme, MkDirAndRmDirCreateAndRemoveADirectory) {
+  Declare({"DIM D$ AS STRING"});
+  Chaine("D$") = "r\xE9pertoire";
+  const fs::path cree(std::string("r\xE9pertoire"));
+  EXPECT_EQ(Execute("MKDIR D$"), kContinue);
+  EXPECT_TRUE(fs::is_directory(cree));
+  EXPECT_EQ(Execute("MKDIR \"sous\""), kContinue);
+  EXPECT_TRUE(fs::is_directory("sous"));
+  EXPECT_EQ(Execute("RMDIR D$"), kContinue);
+  EXPECT_FALSE(fs::exists(cree));
+  EXPECT_TRUE(B.Messages.Textes.empty());
+}
+
+TEST_F(Systeme, ChDirChangesTheCurrentDirectoryOfTheProcess) {
+  fs::create_directory("ICI");
+  EXPECT_EQ(Execute("CHDIR \"ICI\""), kContinue);
+  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier / "ICI"));
+  Execute("OPEN \"O\",1,\"DEDANS.TXT\"");
+  B.It.CloseAll();
+  EXPECT_TRUE(fs::exists(Dossier / "ICI" / "DEDANS.TXT"));
+  EXPECT_EQ(Execute("CHDIR \"..\""), kContinue);
+  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier));
+}
+
+TEST_F(Systeme, FailuresNameTheFileOrDirectory) {
+  fs::create_directories("NONVIDE/dedans");
+  fs::create_directory("EXISTE");
+  Ecrit("FICHIER", "x");
+  const std::vector<CasMessage> cas = {
+      {"KILL \"absent.txt\"", "Fichier absent.txt n'a pas été effacé"},
+      {"KILL \"EXISTE\"", "Fichier EXISTE n'a pas été effacé"},
+      {"KILL \"\"", "Fichier  n'a pas été effacé"},
+      {"MKDIR \"EXISTE\"", "Répertoire EXISTE n'a pas été créé"},
+      {"MKDIR \"MANQUE/SOUS\"", "Répertoire MANQUE/SOUS n'a pas été créé"},
+      {"RMDIR \"NONVIDE\"", "Répertoire NONVIDE n'a pas été éffacé"},
+      {"RMDIR \"FICHIER\"", "Répertoire FICHIER n'a pas été éffacé"},
+      {"RMDIR \"absent\"", "Répertoire absent n'a pas été éffacé"},
+      {"CHDIR \"absent\"", "Répertoire absent inexistant"},
+      {"CHDIR \"FICHIER\"", "Répertoire FICHIER inexistant"},
+  };
+  for (const CasMessage& c : cas) {
+    B.Messages.Textes.clear();
+    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
+  }
+  EXPECT_TRUE(fs::is_directory("EXISTE"));
+  EXPECT_TRUE(fs::is_directory("NONVIDE/dedans"));
+  EXPECT_TRUE(fs::exists("FICHIER"));
+  EXPECT_FALSE(fs::exists("MANQUE"));
+  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier));
+}
+
+TEST_F(Systeme, NamesWithANulByteAreRefusedRatherThanCut) {
+  Declare({"DIM D$ AS STRING"});
+  Chaine("D$") = std::string("AVANT\0APRES", 11);
+  Ecrit("AVANT", "x");
+  EXPECT_EQ(Execute("KILL D$"), kArret);
+  EXPECT_TRUE(fs::exists("AVANT"));
+  fs::remove("AVANT");
+  EXPECT_EQ(Execute("MKDIR D$"), kArret);
+  EXPECT_FALSE(fs::exists("AVANT"));
+  EXPECT_EQ(B.Messages.Textes.size(), 2u);
+}
+
+}  // namespace
+}  // namespace korvane::test
