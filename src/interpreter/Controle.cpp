@@ -13,24 +13,14 @@ namespace korvane {
 
 namespace {
 
-constexpr char kPointArret = '\xBB';
-
-// A line as a partner search sees it: tabs as blanks, trimmed, upper-cased. A breakpoint
-// marker is not part of the statement, so it does not hide the partner.
-std::string LignePartenaire(const Programme& programme, int index) {
-  std::string ligne = programme.Ligne(index);
-  if (!ligne.empty() && ligne[0] == kPointArret) ligne.erase(0, 1);
-  RemplaceTab(ligne);
-  return Majuscules(Trim(ligne));
-}
-
 // The first line from `depuis` on that `estPartenaire` accepts, or -1. Only lines of the
-// text are read, whatever `depuis` holds (it may come from a stray stack entry).
+// text are read, whatever `depuis` holds (it may come from a stray stack entry). Lines are
+// seen as the dispatcher sees them: marker-free, tabs as blanks, trimmed, upper-cased.
 template <typename Predicat>
-int ChercheLigne(const Programme& programme, int64_t depuis, Predicat estPartenaire) {
+int ChercheLigne(Interpreteur& it, const Programme& programme, int64_t depuis, Predicat estPartenaire) {
   for (int64_t k = std::max<int64_t>(depuis, 0); k < programme.NbLignes(); ++k) {
     const int index = static_cast<int>(k);
-    if (estPartenaire(LignePartenaire(programme, index))) return index;
+    if (estPartenaire(it.LigneMajuscule(programme, index))) return index;
   }
   return -1;
 }
@@ -95,15 +85,15 @@ void Interpreteur::InstrExit(const Programme& programme, const std::string& argu
     int32_t pas = 0, limite = 0, adresse = 0, ligneFor = 0;
     for (int32_t* entree : {&pas, &limite, &adresse, &ligneFor}) Depile(*entree);
     if (Etat > kContinue) return;
-    const int k = ChercheLigne(programme, ligneFor, [](const std::string& u) { return u == "NEXT"; });
+    const int k = ChercheLigne(*this, programme, ligneFor, [](const std::string& u) { return u == "NEXT"; });
     if (k < 0) return Erreur("FOR sans NEXT");
     Ligne = k;
     return;
   }
   // EXIT WHILE and EXIT DO leave their loop's entry on the stack.
   int k = -1;
-  if (quoi == "WHILE") k = ChercheLigne(programme, Ligne, [](const std::string& u) { return u == "WEND"; });
-  if (quoi == "DO") k = ChercheLigne(programme, Ligne, [](const std::string& u) { return u.starts_with("LOOP"); });
+  if (quoi == "WHILE") k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u == "WEND"; });
+  if (quoi == "DO") k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u.starts_with("LOOP"); });
   if (k >= 0) Ligne = k;
 }
 
@@ -130,13 +120,13 @@ void Interpreteur::InstrIf(const Programme& programme, const std::string& argume
     return;
   }
   if (vrai) return;
-  const int k = ChercheLigne(programme, int64_t{Ligne} + 1, EstSinonOuFinSi);
+  const int k = ChercheLigne(*this, programme, int64_t{Ligne} + 1, EstSinonOuFinSi);
   if (k < 0) return Erreur("Else ou Endif non trouvé");
   Ligne = k;
 }
 
 void Interpreteur::InstrElse(const Programme& programme, int& Ligne) {
-  if (const int k = ChercheLigne(programme, Ligne, EstFinSi); k >= 0) Ligne = k;
+  if (const int k = ChercheLigne(*this, programme, Ligne, EstFinSi); k >= 0) Ligne = k;
 }
 
 // ---- FOR / NEXT
@@ -212,7 +202,7 @@ void Interpreteur::InstrWhile(const Programme& programme, const std::string& arg
   EvalCondition(argument, vrai);
   if (Etat > kContinue) return;
   if (vrai) return Empile(Ligne);
-  const int k = ChercheLigne(programme, Ligne, [](const std::string& u) { return u == "WEND"; });
+  const int k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u == "WEND"; });
   if (k < 0) return Erreur("WHILE sans WEND");
   Ligne = k;
 }
