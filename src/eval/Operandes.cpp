@@ -20,12 +20,13 @@ bool Interpreteur::LitNomIndice(const std::string& texte, std::string& nom, std:
     return true;
   }
   nom = texte.substr(0, ouvrante + 1);
-  const std::size_t fermante = texte.find(')', ouvrante + 1);
+  const std::string apres = Copie(texte, ouvrante + 2, 255);
+  const std::size_t fermante = apres.find(')');
   if (fermante == std::string::npos) {
     Erreur("Erreur de syntaxe");
     return false;
   }
-  indice = texte.substr(ouvrante + 1, fermante - ouvrante - 1);
+  indice = apres.substr(0, fermante);
   decalage = Indice(indice);
   return Etat == kContinue;
 }
@@ -93,12 +94,16 @@ void Interpreteur::LitChaine(std::string& texte) {
   int32_t adresse = 0;
   ChercheEtiq(nom, genre, adresse);
   if (adresse < 0) return Erreur("Variable " + nomEcrit + " n'existe pas");
-  if (genre != 'S') return Erreur("ce n'est pas un string");
   int32_t cellule = 0;
   if (!CelluleDecalee(adresse, decalage, cellule)) return;
+  // The cell is read first, so a bad cell of any kind reports its subscript error.
   double reel = 0;
   int32_t entier = 0;
-  LitValeur(cellule, genre, reel, entier, texte);
+  std::string chaine;
+  LitValeur(cellule, genre, reel, entier, chaine);
+  if (Etat > kContinue) return;
+  if (genre != 'S') return Erreur("ce n'est pas un string");
+  texte = std::move(chaine);
 }
 
 }  // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+// Reading the arguments of a built-in function: each is one operand, taken literally.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace korvane {
+
+class Interpreteur;
+
+// The message a function shows when a number argument does not convert.
+enum class EchecArgument {
+  Nombre,      // "erreur dans nombre " + the operand's value text
+  Conversion,  // "Erreur de conversion"
+  Expression,  // "Erreur dans expression"
+};
+
+// Each gives nothing once an error has been reported.
+std::optional<std::string> ArgumentOperande(Interpreteur& it, std::string texte);
+std::optional<std::string> ArgumentChaine(Interpreteur& it, std::string texte);
+std::optional<int32_t> ArgumentEntier(Interpreteur& it, std::string texte, EchecArgument echec);
+std::optional<double> ArgumentReel(Interpreteur& it, std::string texte, EchecArgument echec);
+
+void SignaleEchec(Interpreteur& it, EchecArgument echec, const std::string& valeur);
+
+// Splits at the first comma: nothing when there is none. The right part keeps at most
+// `longueurDroite` characters.
+struct Virgule {
+  std::string Gauche;
+  std::string Droite;
+};
+std::optional<Virgule> CoupeVirgule(const std::string& texte, std::size_t longueurDroite = 255);
+
+}  // namespace korvane

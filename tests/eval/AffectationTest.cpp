@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "BancEvaluation.h"
+
+namespace korvane::test {
+namespace {
+
+class Affectation : public BancEvaluation {
+ protected:
+  void SetUp() override {
+    BancEvaluation::SetUp();
+    Pose("N", "2");
+    Pose("I", "11");
+    Pose("A$", "avant");
+  }
+
+  // Assigns one line; gives back the line as the assignment left it (the value text).
+  std::string Affecte(const std::string& ligne) {
+    it.Etat = kContinue;
+    return Evalue(&Interpreteur::Affectation, ligne);
+  }
+
+  void Affectations(std::span<const Cas> cas, const char* variable) {
+    for (const Cas& c : cas) {
+      Affecte(c.texte);
+      EXPECT_EQ(it.Etat, kContinue) << c.texte;
+      EXPECT_EQ(Valeur(variable), c.attendu) << c.texte;
+    }
+    EXPECT_TRUE(banc.Messages.Textes.empty());
+  }
+};
+
+TEST_F(Affectation, StoresTheValueByTheTargetsType) {
+  const Cas entiers[] = {{"C=5", "5"}, {"C = 6", "6"}, {"c = 7 * 2", "14"}, {"C =", "0"}, {"C = I MOD 3", "2"}};
+  Affectations(entiers, "C");
+  const Cas reels[] = {{"R = 0.1", "0.100000000000023"}, {"R = 1 / 3", "0.333333333333485"}, {"R =", "0"},
+                       {"R = X", "0"}};
+  Affectations(reels, "R");
+  const Cas chaines[] = {
+      {R"(S$ = "x=y")", "x=y"},  // only the first "=" separates target and value
+      {R"(S$ = "Il a dit ""oui""")", R"(Il a dit ""oui"")"},
+      {R"(S$ = A$ + "!")", "avant!"},
+      {"S$ =", ""},
+      {R"(S$ = MID$("a=b",1,3))", "a=b"},
+  };
+  Affectations(chaines, "S$");
+}
+
+TEST_F(Affectation, ConsumesTheLineIntoTheValueText) {
+  EXPECT_EQ(Affecte("R = 2.5 * 2"), "5");
+  EXPECT_EQ(Affecte("C = -5"), "-5");
+}
+
+TEST_F(Affectation, ArrayElements) {
+  Affecte("T(3) = 7");
+  Affecte("T(N) = 8");
+  Affecte("t(1) = 9");
+  Affecte(R"(T$(2) = "deux")");
+  Affecte("X(3) = 1.5");
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+  EXPECT_EQ(Valeur("T(", 3), "7");
+  EXPECT_EQ(Valeur("T(", 2), "8");
+  EXPECT_EQ(Valeur("T(", 1), "9");
+  EXPECT_EQ(Valeur("T$(", 2), "deux");
+  EXPECT_EQ(Valeur("X(", 3), "1.5");
+  EXPECT_EQ(Valeur("X"), "0");  // the scalar X is another symbol
+}
+
+TEST_F(Affectation, LabelsAndSubsTakeNoValue) {
+  for (const char* ligne : {"ROUTINE = 1", "DEBUT: = 2"}) {
+    Affecte(ligne);
+    EXPECT_EQ(it.Etat, kContinue) << ligne;
+  }
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+}
+
+TEST_F(Affectation, Failures) {
+  const Cas cas[] = {
+      {"X 5", "Identificateur inconnu"},
+      {"PRIN X", "Identificateur inconnu"},
+      {"LET X = 5", "Identificateur inconnu"},
+      {"DEBUT = 1", "Identificateur inconnu"},  // the label is DEBUT:
+      {"ZZ = 1", "Identificateur inconnu"},
+      {"T(3 = 7", "Erreur de syntaxe"},
+      {"T(N+1) = 7", "Erreur dans indice"},
+      {"T(R) = 7", "Indice de type incorrect"},
+      {"T(2147483647) = 1", "Indice incorrect"},  // the cell number overflows
+      {"T(2001) = 1", "Erreur dans indice"},
+      {"ZZ(1) = 1", "Identificateur inconnu"},
+      {"R = I + 1", "Type incorrect"},
+      {R"(C = "abc")", R"(Erreur dans expression "abc")"},
+      {"A$ = N", "ce n'est pas un string"},
+      {R"(A$ = "x" + B$ + "y")", "chaine sans fin"},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(Echec(&Interpreteur::Affectation, c.texte), c.attendu) << c.texte;
+  EXPECT_EQ(Valeur("A$"), "avant");
+  EXPECT_EQ(Valeur("R"), "0");
+}
+
+TEST_F(Affectation, FailuresLeaveTheTargetUnchanged) {
+  Affecte("C = 1 / 0");
+  EXPECT_EQ(it.Etat, kArret);
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+  EXPECT_THROW(Affecte("C = 2.5"), EchecExecution);
+  EXPECT_THROW(Affecte("C = 2+3*4"), EchecExecution);
+  EXPECT_THROW(Affecte("R = 1.5.2"), EchecExecution);
+  EXPECT_EQ(Valeur("C"), "0");
+  EXPECT_EQ(Valeur("R"), "0");
+}
+
+TEST_F(Affectation, CommaSeparator) {
+  it.SeparateurDecimal = ',';
+  Affecte("R = 2,5");
+  EXPECT_EQ(Valeur("R"), "2,5");
+  Affecte("R = R * 2");
+  EXPECT_EQ(Valeur("R"), "5");
+  EXPECT_EQ(Abandon(&Interpreteur::Affectation, "R = 2.5"), "'2.5' n'est pas une valeur flottante correcte");
+  EXPECT_EQ(Valeur("R"), "5");
+}
+
+// Through the run loop: every line the dispatcher does not know is an assignment.
+TEST(AffectationProgramme, LinesRunThroughTheDispatcher) {
+  Banc banc;
+  const auto resultat = banc.Lance({
+      "DIM PRINTX, N AS INTEGER",
+      "DIM S$ AS STRING",
+      "PRINTX = 1",
+      "N = PRINTX + 41",
+      "S$ = STRING$(N,\"*\")",
+      "N = LEN(S$) * 2",
+      "END",
+  });
+  EXPECT_EQ(resultat.Etat, kContinue);
+  EXPECT_TRUE(banc.Messages.Textes.empty());
+  EXPECT_EQ(banc.It.Entiers[1], 1);
+  EXPECT_EQ(banc.It.Entiers[2], 84);
+}
+
+TEST(AffectationProgramme, ErrorsStopTheRunAtTheirLine) {
+  struct Arret {
+    const char* ligne;
+    const char* message;  // nothing for a silent stop
+  };
+  const Arret cas[] = {
+      {"N = 1 / 0", nullptr},
+      {"LET N = 1", "Identificateur inconnu"},
+      {"N = LEN(Q$)", "Variable Q$ n'existe pas"},
+  };
+  for (const Arret& c : cas) {
+    Banc banc;
+    const auto resultat = banc.Lance({"DIM N AS INTEGER", "N = 5", c.ligne, "N = 6"});
+    EXPECT_EQ(resultat.Etat, kArret) << c.ligne;
+    EXPECT_EQ(resultat.Debut, 2) << c.ligne;
+    EXPECT_EQ(banc.It.Entiers[1], 5) << c.ligne;
+    EXPECT_EQ(banc.Messages.Textes, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+        << c.ligne;
+  }
+}
+
+TEST(AffectationProgramme, UnconvertibleNumberTermsEscapeTheRun) {
+  Banc banc;
+  try {
+    banc.Lance({"DIM N AS INTEGER", "N = 2+3*4"});
+    ADD_FAILURE() << "no failure escaped";
+  } catch (const EchecExecution& e) {
+    EXPECT_STREQ(e.what(), "'3*4' n'est pas une valeur entière correcte");
+  }
+}
+
+}  // namespace
+}  // namespace korvane::test
