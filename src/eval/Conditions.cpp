@@ -1,7 +1,10 @@
 // The conditions of IF, WHILE and LOOP: an end-of-file test or one textual comparison.
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
+#include "eval/Comparaison.h"
 #include "eval/Texte.h"
 #include "interpreter/EchecExecution.h"
 #include "interpreter/Interpreteur.h"
@@ -12,14 +15,6 @@ namespace {
 
 constexpr std::size_t kLargeurChamp = 16;
 constexpr std::string_view kTestFin = "NOT EOF(";
-
-enum class Comparaison { Egal, Different, Inferieur, Superieur, InferieurOuEgal, SuperieurOuEgal };
-
-struct Operateur {
-  std::size_t Position = std::string::npos;
-  std::size_t Longueur = 0;
-  Comparaison Sorte = Comparaison::Egal;
-};
 
 // Two-character operators are found anywhere, string literals included.
 Operateur ChercheOperateurDouble(const std::string& condition) {
@@ -48,21 +43,30 @@ Operateur ChercheOperateurSimple(const std::string& condition) {
   return {};
 }
 
+}  // namespace
+
 Operateur ChercheOperateur(const std::string& condition) {
   const Operateur deuxCaracteres = ChercheOperateurDouble(condition);
   if (deuxCaracteres.Position != std::string::npos) return deuxCaracteres;
   return ChercheOperateurSimple(condition);
 }
 
-// Right-aligned in 16 characters; of a longer value only its last 16 characters count.
-std::string Champ(const std::string& valeur) {
-  if (valeur.size() >= kLargeurChamp) return valeur.substr(valeur.size() - kLargeurChamp);
-  return std::string(kLargeurChamp - valeur.size(), ' ') + valeur;
-}
+namespace {
+using ChampTexte = std::array<char, kLargeurChamp>;
 
-bool Compare(Comparaison sorte, const std::string& gauche, const std::string& droite) {
-  // std::string compares its bytes as unsigned values, the order the dialect wants.
-  const int ordre = Champ(gauche).compare(Champ(droite));
+// Right-aligned in 16 characters; of a longer value only its last 16 characters count.
+ChampTexte Champ(std::string_view valeur) {
+  ChampTexte champ;
+  champ.fill(' ');
+  const std::size_t n = std::min(valeur.size(), kLargeurChamp);
+  std::memcpy(champ.data() + kLargeurChamp - n, valeur.data() + valeur.size() - n, n);
+  return champ;
+}
+}  // namespace
+
+bool Compare(Comparaison sorte, std::string_view gauche, std::string_view droite) {
+  // memcmp compares bytes as unsigned values, the order the dialect wants.
+  const int ordre = std::memcmp(Champ(gauche).data(), Champ(droite).data(), kLargeurChamp);
   switch (sorte) {
     case Comparaison::Egal: return ordre == 0;
     case Comparaison::Different: return ordre != 0;
@@ -74,13 +78,24 @@ bool Compare(Comparaison sorte, const std::string& gauche, const std::string& dr
   return false;
 }
 
+bool EstTestFinDeFichier(const std::string& condition) {
+  return Majuscules(Copie(condition, 1, kTestFin.size())) == kTestFin;
+}
+
+void DecoupeCondition(const std::string& condition, const Operateur& op, std::string& gauche, std::string& droite) {
+  gauche = Trim(condition.substr(0, op.Position));
+  droite = Trim(Copie(condition, op.Position + op.Longueur + 1, 255));
+}
+
+namespace {
+
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
 void Interpreteur::EvalCondition(std::string condition, bool& resultat) {
   resultat = false;
-  if (Majuscules(Copie(condition, 1, kTestFin.size())) == kTestFin) {
+  if (EstTestFinDeFichier(condition)) {
     // Only the character after the '(' is read; whatever follows it is ignored.
     const std::size_t canal = condition.find('(') + 1;
     if (canal >= condition.size() || !EstChiffre(condition[canal])) return Erreur("Erreur de syntaxe");
@@ -96,8 +111,8 @@ void Interpreteur::EvalCondition(std::string condition, bool& resultat) {
 
   const Operateur op = ChercheOperateur(condition);
   if (op.Position == std::string::npos) return Erreur("Expression logique incorrecte");
-  std::string gauche = Trim(condition.substr(0, op.Position));
-  std::string droite = Trim(Copie(condition, op.Position + op.Longueur + 1, 255));
+  std::string gauche, droite;
+  DecoupeCondition(condition, op, gauche, droite);
   LitOperande(gauche);
   if (Etat > kContinue) return;
   LitOperande(droite);

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <optional>
 
+#include "eval/Calcul.h"
 #include "eval/Nombres.h"
 #include "eval/Texte.h"
 #include "interpreter/Interpreteur.h"
@@ -15,7 +16,8 @@ bool EstOperateur(char c) { return std::string_view("-+*/\\").find(c) != std::st
 // 32-bit wrap-around: the conversion to a narrower signed type is modular.
 int32_t Enroule(int64_t valeur) { return static_cast<int32_t>(valeur); }
 
-// Nothing when the operation fails (division by zero).
+}  // namespace
+
 std::optional<int32_t> CalculeEntier(int32_t a, const std::string& operateur, int32_t b) {
   const int64_t x = a;
   const int64_t y = b;
@@ -48,7 +50,15 @@ std::optional<double> CalculeReel(long double a, const std::string& operateur, l
   return 0.0;  // "**" has no result
 }
 
-}  // namespace
+std::size_t DernierPlusHorsGuillemets(const std::string& texte) {
+  bool entreGuillemets = false;
+  std::size_t plus = std::string::npos;
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    if (texte[i] == '"') entreGuillemets = !entreGuillemets;
+    if (texte[i] == '+' && !entreGuillemets) plus = i;
+  }
+  return plus;
+}
 
 void Interpreteur::CoupeOperateur(const std::string& expression, std::string& gauche, std::string& operateur,
                                   std::string& droite) {
@@ -123,12 +133,7 @@ void Interpreteur::EvalChaine(std::string& texte) {
     texte.clear();
     return;
   }
-  bool entreGuillemets = false;
-  std::size_t plus = std::string::npos;
-  for (std::size_t i = 0; i < texte.size(); ++i) {
-    if (texte[i] == '"') entreGuillemets = !entreGuillemets;
-    if (texte[i] == '+' && !entreGuillemets) plus = i;
-  }
+  const std::size_t plus = DernierPlusHorsGuillemets(texte);
   if (plus == std::string::npos) {
     texte = TermeChaine(texte);
     return;

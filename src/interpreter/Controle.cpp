@@ -99,16 +99,24 @@ void Interpreteur::InstrExit(const Programme& programme, const std::string& argu
 
 // ---- IF blocks
 
-void Interpreteur::InstrIf(const Programme& programme, const std::string& argument, int& Ligne) {
+bool DecoupeIf(const std::string& argument, std::string& condition, std::string& apres) {
   const std::size_t alors = Position("THEN", Majuscules(argument));
-  if (alors == 0) return Erreur("THEN manquant");
-  const std::string condition = Trim(argument.substr(0, alors - 1));
-  const std::string apres = Majuscules(ApresMot(argument, alors, 5));
+  if (alors == 0) return false;
+  condition = Trim(argument.substr(0, alors - 1));
+  apres = Majuscules(ApresMot(argument, alors, 5));
+  return true;
+}
 
+void Interpreteur::InstrIf(const Programme& programme, const std::string& argument, int& Ligne) {
+  std::string condition, apres;
+  if (!DecoupeIf(argument, condition, apres)) return Erreur("THEN manquant");
   bool vrai = false;
   EvalCondition(condition, vrai);
   if (Etat > kContinue) return;
+  SuiteIf(programme, apres, vrai, Ligne);
+}
 
+void Interpreteur::SuiteIf(const Programme& programme, const std::string& apres, bool vrai, int& Ligne) {
   if (!apres.empty()) {
     // One-line form: the words after THEN and ELSE are labels, never statements.
     const std::size_t sinon = Position("ELSE", apres);
@@ -201,6 +209,10 @@ void Interpreteur::InstrWhile(const Programme& programme, const std::string& arg
   bool vrai = false;
   EvalCondition(argument, vrai);
   if (Etat > kContinue) return;
+  SuiteWhile(programme, vrai, Ligne);
+}
+
+void Interpreteur::SuiteWhile(const Programme& programme, bool vrai, int& Ligne) {
   if (vrai) return Empile(Ligne);
   const int k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u == "WEND"; });
   if (k < 0) return Erreur("WHILE sans WEND");
@@ -222,7 +234,12 @@ void Interpreteur::InstrLoop(const std::string& argument, int& Ligne) {
   if (Etat > kContinue) return;
   bool vrai = false;
   EvalCondition(argument, vrai);
-  if (Etat > kContinue || vrai) return;
+  if (Etat > kContinue) return;
+  SuiteLoop(ligneDo, vrai, Ligne);
+}
+
+void Interpreteur::SuiteLoop(int32_t ligneDo, bool vrai, int& Ligne) {
+  if (vrai) return;
   Ligne = ligneDo;
   Empile(ligneDo);
 }

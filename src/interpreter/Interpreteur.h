@@ -15,6 +15,9 @@
 
 namespace korvane {
 
+// Splits the argument of IF into its condition and what follows THEN; false without THEN.
+bool DecoupeIf(const std::string& argument, std::string& condition, std::string& apres);
+
 struct Symbole {
   std::string Nom;   // upper case; labels keep their ':', arrays their '('
   char Genre = 0;    // 'I', 'R', 'S', 'L', 'P', or 0 for a DIM of an unknown type
@@ -111,6 +114,10 @@ class Interpreteur {
   void InstrWhile(const Programme& programme, const std::string& argument, int& Ligne);
   void InstrWend(int& Ligne);
   void InstrLoop(const std::string& argument, int& Ligne);
+  // What IF, WHILE and LOOP do once their condition is known (shared with compiled lines).
+  void SuiteIf(const Programme& programme, const std::string& apres, bool vrai, int& Ligne);
+  void SuiteWhile(const Programme& programme, bool vrai, int& Ligne);
+  void SuiteLoop(int32_t ligneDo, bool vrai, int& Ligne);
 
   // ---- Random generator of RND, reseeded by RANDOMIZE
   void Randomize();
