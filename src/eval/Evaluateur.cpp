@@ -61,7 +61,7 @@ std::size_t DernierPlusHorsGuillemets(const std::string& texte) {
 }
 
 void Interpreteur::CoupeOperateur(const std::string& expression, std::string& gauche, std::string& operateur,
-                                  std::string& droite) {
+                                  std::string& droite) const {
   const std::string texte = Trim(expression);
   gauche.clear();
   operateur.clear();

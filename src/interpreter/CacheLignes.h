@@ -6,33 +6,23 @@
 #include <deque>
 #include <string>
 
+#include "interpreter/FormesRapides.h"
 #include "interpreter/Peripheriques.h"
 
 namespace korvane {
-
-class Interpreteur;
 
 // The dispatcher's reading of one line (tabs replaced, trimmed, first word split off).
 struct LigneAnalysee {
   enum class Sorte : uint8_t { Rien, Fin, FinSub, Instruction, Affectation };
   Sorte Genre = Sorte::Rien;
   int Entree = -1;       // the statement's row in the dispatch table
+  std::string_view Mot;  // its keyword
   std::string T;         // the trimmed line as written
   std::string U;         // the same, upper-cased
   std::string Argument;  // what follows the first word, at most 255 characters, trimmed
 };
 
 LigneAnalysee AnalyseLigne(std::string ligne);
-
-// A statement compiled for a line whose operands were all resolved against the symbol table:
-// it does exactly what the text path would do, without re-reading any text.
-struct FormeRapide {
-  using Fonction = void (*)(Interpreteur&, const FormeRapide&, int& Ligne);
-  Fonction Executer = nullptr;
-  int32_t A = 0, B = 0, C = 0, D = 0;  // cells, constants, partner lines: the form's own choice
-  uint8_t Operateur = 0;
-  std::string Texte;
-};
 
 class CacheLignes {
  public:

@@ -111,6 +111,7 @@ LigneAnalysee AnalyseLigne(std::string ligne) {
     if (kTableDispatch[i].Mot == mot) {
       a.Genre = Sorte::Instruction;
       a.Entree = static_cast<int>(i);
+      a.Mot = kTableDispatch[i].Mot;
       break;
     }
   }
@@ -199,7 +200,15 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
         return;
       }
       Etat = kContinue;
-      ExecuteAnalysee(programme, entree.Analyse, Ligne);
+      if (!entree.RapideEssaye) {
+        entree.RapideEssaye = true;
+        CompileFormeRapide(*this, entree.Analyse, entree.Rapide);
+      }
+      if (entree.Rapide.Executer) {
+        entree.Rapide.Executer(*this, programme, entree.Rapide, Ligne);
+      } else {
+        ExecuteAnalysee(programme, entree.Analyse, Ligne);
+      }
       // A line taken from a stray stack entry may be the largest index: never step past it.
       if (Etat == kContinue && Ligne < std::numeric_limits<int>::max()) ++Ligne;
       if (pas == 1) Etat = kArret;

@@ -69,7 +69,7 @@ class Interpreteur {
   void LitOperande(std::string& texte);
   void LitChaine(std::string& texte);
   void CoupeOperateur(const std::string& expression, std::string& gauche, std::string& operateur,
-                      std::string& droite);
+                      std::string& droite) const;
   void EvalEntier(std::string& texte);
   void EvalReel(std::string& texte);
   void EvalChaine(std::string& texte);
