@@ -7,9 +7,14 @@
 
 namespace korvane {
 
+enum class OperateurArith : uint8_t { Aucun, Plus, Moins, Fois, Quotient, Modulo, Division, Puissance };
+
+// The operator texts of CoupeOperateur: "", "+", "-", "*", "\\", "MOD", "/", "**".
+OperateurArith LitOperateurArith(const std::string& operateur);
+
 // Nothing when the operation fails (division by zero, a REAL result out of range).
-std::optional<int32_t> CalculeEntier(int32_t a, const std::string& operateur, int32_t b);
-std::optional<double> CalculeReel(long double a, const std::string& operateur, long double b);
+std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b);
+std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b);
 
 // Position of the last "+" outside double quotes, the split point of a STRING expression.
 std::size_t DernierPlusHorsGuillemets(const std::string& texte);

@@ -18,36 +18,53 @@ int32_t Enroule(int64_t valeur) { return static_cast<int32_t>(valeur); }
 
 }  // namespace
 
-std::optional<int32_t> CalculeEntier(int32_t a, const std::string& operateur, int32_t b) {
-  const int64_t x = a;
-  const int64_t y = b;
-  if (operateur.empty()) return a;
-  if (operateur == "+") return Enroule(x + y);
-  if (operateur == "-") return Enroule(x - y);
-  if (operateur == "*") return Enroule(x * y);
-  const bool division = operateur == "\\" || operateur == "MOD" || operateur == "/";
-  if (division && b == 0) return std::nullopt;
-  // In 64 bits INT32_MIN / -1 cannot trap; it wraps like the other operators.
-  if (operateur == "\\") return Enroule(x / y);
-  if (operateur == "MOD") return Enroule(x % y);
-  if (operateur == "/") {
-    const long double quotient = static_cast<long double>(x) / static_cast<long double>(y);
-    return Enroule(static_cast<int64_t>(std::nearbyint(quotient)));  // halves to even
-  }
-  return 0;  // "**" has no result
+OperateurArith LitOperateurArith(const std::string& operateur) {
+  using enum OperateurArith;
+  if (operateur == "+") return Plus;
+  if (operateur == "-") return Moins;
+  if (operateur == "*") return Fois;
+  if (operateur == "\\") return Quotient;
+  if (operateur == "MOD") return Modulo;
+  if (operateur == "/") return Division;
+  if (operateur == "**") return Puissance;
+  return Aucun;
 }
 
-std::optional<double> CalculeReel(long double a, const std::string& operateur, long double b) {
-  if (operateur.empty()) return ArrondiReel6(a);
-  if (operateur == "+") return ArrondiReel6(a + b);
-  if (operateur == "-") return ArrondiReel6(a - b);
-  if (operateur == "*") return ArrondiReel6(a * b);
-  const bool division = operateur == "/" || operateur == "\\" || operateur == "MOD";
+std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b) {
+  using enum OperateurArith;
+  const int64_t x = a;
+  const int64_t y = b;
+  const bool division = operateur == Quotient || operateur == Modulo || operateur == Division;
   if (division && b == 0) return std::nullopt;
-  if (operateur == "/") return ArrondiReel6(a / b);
-  if (operateur == "\\") return ArrondiReel6(std::trunc(a / b));
-  if (operateur == "MOD") return ArrondiReel6(std::fmod(a, b));  // sign of a
-  return 0.0;  // "**" has no result
+  switch (operateur) {
+    case Aucun: return a;
+    case Plus: return Enroule(x + y);
+    case Moins: return Enroule(x - y);
+    case Fois: return Enroule(x * y);
+    // In 64 bits INT32_MIN / -1 cannot trap; it wraps like the other operators.
+    case Quotient: return Enroule(x / y);
+    case Modulo: return Enroule(x % y);
+    case Division: return Enroule(static_cast<int64_t>(std::nearbyint(static_cast<long double>(x) / y)));  // halves to even
+    case Puissance: return 0;  // "**" has no result
+  }
+  return 0;
+}
+
+std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b) {
+  using enum OperateurArith;
+  const bool division = operateur == Division || operateur == Quotient || operateur == Modulo;
+  if (division && b == 0) return std::nullopt;
+  switch (operateur) {
+    case Aucun: return ArrondiReel6(a);
+    case Plus: return ArrondiReel6(a + b);
+    case Moins: return ArrondiReel6(a - b);
+    case Fois: return ArrondiReel6(a * b);
+    case Division: return ArrondiReel6(a / b);
+    case Quotient: return ArrondiReel6(std::trunc(a / b));
+    case Modulo: return ArrondiReel6(std::fmod(a, b));  // sign of a
+    case Puissance: return 0.0;  // "**" has no result
+  }
+  return 0.0;
 }
 
 std::size_t DernierPlusHorsGuillemets(const std::string& texte) {
@@ -103,7 +120,7 @@ void Interpreteur::EvalEntier(std::string& texte) {
   if (Etat > kContinue) return;
   const int32_t b = TermeEntier(droite);
   if (Etat > kContinue) return;
-  const auto resultat = CalculeEntier(a, operateur, b);
+  const auto resultat = CalculeEntier(a, LitOperateurArith(operateur), b);
   if (!resultat) {
     Etat = kArret;
     return;
@@ -119,7 +136,7 @@ void Interpreteur::EvalReel(std::string& texte) {
   if (Etat > kContinue) return;
   const double b = TermeReel(droite);
   if (Etat > kContinue) return;
-  const auto resultat = CalculeReel(a, operateur, b);
+  const auto resultat = CalculeReel(a, LitOperateurArith(operateur), b);
   if (!resultat) {
     Etat = kArret;
     return;

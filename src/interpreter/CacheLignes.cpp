@@ -6,6 +6,9 @@ CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
   const auto position = static_cast<std::size_t>(index);
   if (position >= entrees_.size()) entrees_.resize(position + 1);
   Entree& entree = entrees_[position];
+  const std::optional<uint64_t> revision = programme.Revision();
+  if (entree.Valide && revision && entree.Revision == revision) return entree;
+  entree.Revision = revision;
   programme.LitLigne(index, tampon_);
   if (!entree.Valide || entree.Source != tampon_) {
     entree.Source = tampon_;

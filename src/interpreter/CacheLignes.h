@@ -29,6 +29,7 @@ class CacheLignes {
   struct Entree {
     bool Valide = false;
     bool RapideEssaye = false;
+    std::optional<uint64_t> Revision;  // of the program when the text was last compared
     std::string Source;
     LigneAnalysee Analyse;
     FormeRapide Rapide;

@@ -203,10 +203,10 @@ void CompileAffectation(const Interpreteur& it, const std::string& ligne, FormeR
   if (s.Genre == 'I' || s.Genre == 'R') {
     std::string gauche, operateur, droite;
     it.CoupeOperateur(valeur, gauche, operateur, droite);
-    if (operateur == "**") return;
+    if (operateur == "**") return;  // fails on an operand: left to the text
     g = s.Genre == 'I' ? TermeEntier(it, gauche) : TermeReel(it, gauche);
     d = s.Genre == 'I' ? TermeEntier(it, droite) : TermeReel(it, droite);
-    f.Operateur = operateur;
+    f.Operateur = LitOperateurArith(operateur);
     f.Executer = s.Genre == 'I' ? AffecteEntier : AffecteReel;
   } else if (s.Genre == 'S') {
     const std::size_t plus = DernierPlusHorsGuillemets(valeur);

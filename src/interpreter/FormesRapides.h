@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "eval/Calcul.h"
 #include "eval/Comparaison.h"
 
 namespace korvane {
@@ -30,7 +31,7 @@ struct FormeRapide {
   Fonction Executer = nullptr;  // none: the line runs through its text
   int32_t Cible = 0;            // target cell, or jump line
   OperandeRapide Gauche, Droite;
-  std::string Operateur;        // arithmetic operator of an assignment
+  OperateurArith Operateur = OperateurArith::Aucun;
   Comparaison Test = Comparaison::Egal;
   std::string Apres;            // what follows THEN
 };

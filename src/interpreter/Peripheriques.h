@@ -4,6 +4,7 @@
 // Every text crossing them is Windows-1252.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace korvane {
@@ -16,6 +17,9 @@ class Programme {
   virtual std::string Ligne(int index) const = 0;
   // The same text into a buffer the caller reuses (a host holding std::strings avoids a copy).
   virtual void LitLigne(int index, std::string& tampon) const { tampon = Ligne(index); }
+  // A number that changes whenever any line changes, or nothing when the host cannot tell
+  // (every read of a line then compares its text).
+  virtual std::optional<uint64_t> Revision() const { return std::nullopt; }
 };
 
 // A colour as red, green, blue components 0-255.

@@ -74,6 +74,7 @@ class Lignes : public Programme {
   int NbLignes() const override { return static_cast<int>(lignes_.size()); }
   std::string Ligne(int index) const override { return lignes_[static_cast<std::size_t>(index)]; }
   void LitLigne(int index, std::string& tampon) const override { tampon = lignes_[static_cast<std::size_t>(index)]; }
+  std::optional<uint64_t> Revision() const override { return 0; }  // the file is read once
 
  private:
   const std::vector<std::string>& lignes_;
