@@ -52,21 +52,22 @@ Operateur ChercheOperateur(const std::string& condition) {
 }
 
 namespace {
-using ChampTexte = std::array<char, kLargeurChamp>;
-
-// Right-aligned in 16 characters; of a longer value only its last 16 characters count.
-ChampTexte Champ(std::string_view valeur) {
-  ChampTexte champ;
-  champ.fill(' ');
-  const std::size_t n = std::min(valeur.size(), kLargeurChamp);
-  std::memcpy(champ.data() + kLargeurChamp - n, valeur.data() + valeur.size() - n, n);
-  return champ;
+// The order of the two values right-aligned in 16 characters, without building the fields:
+// the shorter value's extra leading blanks meet the longer value's first characters.
+int OrdreDesChamps(std::string_view gauche, std::string_view droite) {
+  if (gauche.size() > kLargeurChamp) gauche.remove_prefix(gauche.size() - kLargeurChamp);
+  if (droite.size() > kLargeurChamp) droite.remove_prefix(droite.size() - kLargeurChamp);
+  if (gauche.size() < droite.size()) return -OrdreDesChamps(droite, gauche);
+  const std::size_t avance = gauche.size() - droite.size();
+  for (std::size_t i = 0; i < avance; ++i)
+    if (gauche[i] != ' ') return static_cast<unsigned char>(gauche[i]) < ' ' ? -1 : 1;
+  return droite.empty() ? 0 : std::memcmp(gauche.data() + avance, droite.data(), droite.size());
 }
 }  // namespace
 
 bool Compare(Comparaison sorte, std::string_view gauche, std::string_view droite) {
-  // memcmp compares bytes as unsigned values, the order the dialect wants.
-  const int ordre = std::memcmp(Champ(gauche).data(), Champ(droite).data(), kLargeurChamp);
+  // Bytes compare as unsigned values, the order the dialect wants.
+  const int ordre = OrdreDesChamps(gauche, droite);
   switch (sorte) {
     case Comparaison::Egal: return ordre == 0;
     case Comparaison::Different: return ordre != 0;

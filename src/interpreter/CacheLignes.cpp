@@ -6,9 +6,8 @@ CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
   const auto position = static_cast<std::size_t>(index);
   if (position >= entrees_.size()) entrees_.resize(position + 1);
   Entree& entree = entrees_[position];
-  const std::optional<uint64_t> revision = programme.Revision();
-  if (entree.Valide && revision && entree.Revision == revision) return entree;
-  entree.Revision = revision;
+  if (entree.Valide && revision_ && entree.Revision == revision_) return entree;
+  entree.Revision = revision_;
   programme.LitLigne(index, tampon_);
   if (!entree.Valide || entree.Source != tampon_) {
     entree.Source = tampon_;
@@ -21,6 +20,9 @@ CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
   return entree;
 }
 
-void CacheLignes::Vide() { entrees_.clear(); }
+void CacheLignes::Ouvre(const Programme& programme) {
+  entrees_.clear();
+  revision_ = programme.Revision();
+}
 
 }  // namespace korvane

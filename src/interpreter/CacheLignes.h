@@ -35,13 +35,16 @@ class CacheLignes {
     FormeRapide Rapide;
   };
 
+  // At the start of a run: the program's revision is read once, since the text cannot change
+  // while a run executes.
+  void Ouvre(const Programme& programme);
   // Line `index` of the program, analysed; re-analysed when its text changed. The reference
   // stays valid while other lines are read.
   Entree& Lit(const Programme& programme, int index);
-  void Vide();
 
  private:
   std::deque<Entree> entrees_;
+  std::optional<uint64_t> revision_;
   std::string tampon_;
 };
 

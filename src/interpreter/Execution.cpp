@@ -160,7 +160,7 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
   Etat = kContinue;
   DebutExec();
   CloseAll();
-  Cache.Vide();
+  Cache.Ouvre(programme);
   if (debut == 0) {
     int ligneErreur = 0;
     PreAnalyse(programme, ligneErreur);
