@@ -46,6 +46,10 @@ const std::vector<std::string> kOperandes = {
     "SPACE$(2000000000)", "STRING$(99999999,65)", "\xBB", "\xE9t\xE9", "::", "1..2", "+-", "12AB",
 };
 
+// Most operands are sound, so that runs go on long enough to meet loops and jumps.
+const std::vector<std::string> kOperandesSains = {"A", "B", "I", "R", "X", "S$", "T(1)", "T(A)", "U(1)", "V(2)",
+                                                  "\"texte\"", "\"\"", "0", "1", "-1", "2", "10", "007", "1.5"};
+
 const std::vector<std::string> kNombres = {"0", "1", "2", "3", "4", "-1", "10", "255", "256", "2000",
                                            "2147483647", "-2147483648", "99999999999", "1E10", "x"};
 const std::vector<std::string> kEtiquettes = {"DEBUT", "FIN", "BOUCLE", "AILLEURS"};
@@ -54,11 +58,12 @@ const std::vector<std::string> kOperateurs = {"+", "-", "*", "/", "\\", "MOD", "
 
 class Generateur {
  public:
-  explicit Generateur(uint32_t graine) : alea_(graine) {}
+  explicit Generateur(uint32_t graine, std::vector<std::string> fragments = kFragments)
+      : alea_(graine), fragments_(std::move(fragments)) {}
 
   std::vector<std::string> Programme() {
     std::vector<std::string> lignes;
-    if (Tirage(4) != 0) lignes = kEntete;
+    if (Tirage(8) != 0) lignes = kEntete;
     const int nombre = 1 + Tirage(40);
     for (int i = 0; i < nombre; ++i) lignes.push_back(Ligne());
     return lignes;
@@ -69,12 +74,12 @@ class Generateur {
   const std::string& Choix(const std::vector<std::string>& v) { return v[static_cast<std::size_t>(Tirage(static_cast<int>(v.size())))]; }
 
   std::string Ligne() {
-    switch (Tirage(20)) {
+    switch (Tirage(40)) {
       case 0: return Octets();
       case 1: return std::string(static_cast<std::size_t>(250 + Tirage(400)), "AB\" ,(9"[Tirage(7)]);
-      case 2: return "\xBB" + Remplit(Choix(kFragments));
-      case 3: return "\t" + Remplit(Choix(kFragments)) + "  \t";
-      default: return Remplit(Choix(kFragments));
+      case 2: return "\xBB" + Remplit(Choix(fragments_));
+      case 3: return "\t" + Remplit(Choix(fragments_)) + "  \t";
+      default: return Remplit(Choix(fragments_));
     }
   }
 
@@ -90,7 +95,7 @@ class Generateur {
     for (std::size_t i = 0; i < modele.size(); ++i) {
       if (modele[i] == '{' && i + 2 < modele.size() && modele[i + 2] == '}') {
         switch (modele[i + 1]) {
-          case 'O': sortie += Choix(kOperandes); break;
+          case 'O': sortie += Choix(Tirage(6) == 0 ? kOperandes : kOperandesSains); break;
           case 'N': sortie += Choix(kNombres); break;
           case 'E': sortie += Choix(kEtiquettes); break;
           case 'C': sortie += Choix(kComparaisons); break;
@@ -105,6 +110,7 @@ class Generateur {
   }
 
   std::mt19937 alea_;
+  std::vector<std::string> fragments_;
 };
 
 // Runs one program from the start, then continues twice from wherever it stopped.
@@ -147,6 +153,84 @@ TEST(ProgrammesAleatoires, NoRunCrashesHangsOrLeaks) {
     const std::filesystem::path retour = std::filesystem::current_path();
     LanceSansDanger(graine);
     std::filesystem::current_path(retour);  // CHDIR must not carry over to the next program
+  }
+}
+
+// Statements whose effects stay inside the interpreter and its fakes.
+std::vector<std::string> FragmentsSansFichiers() {
+  std::vector<std::string> retenus;
+  for (const std::string& f : kFragments) {
+    const bool fichier = f.find("OPEN") != std::string::npos || f.find("CLOSE") != std::string::npos ||
+                         f.find('#') != std::string::npos || f.find("DIR") != std::string::npos ||
+                         f.find("KILL") != std::string::npos || f.find("EOF") != std::string::npos;
+    if (!fichier) retenus.push_back(f);
+  }
+  return retenus;
+}
+
+struct Trace {
+  std::vector<int32_t> Entiers;
+  std::vector<double> Reels;
+  std::vector<std::string> Chaines, Messages, Dessins, Impression;
+  std::vector<int32_t> Pile;
+  int32_t Etat;
+  bool Echec;
+  friend bool operator==(const Trace&, const Trace&) = default;
+};
+
+Trace Releve(const Banc& banc, bool echec) {
+  const Interpreteur& it = banc.It;
+  return {std::vector<int32_t>(it.Entiers.begin(), it.Entiers.end()),
+          std::vector<double>(it.Reels.begin(), it.Reels.end()),
+          it.Chaines,
+          banc.Messages.Textes,
+          banc.Ecran.Appels,
+          banc.Printer.Journal,
+          std::vector<int32_t>(it.Pile.begin(), it.Pile.begin() + it.SommetPile + 1),
+          it.Etat,
+          echec};
+}
+
+// The run loop with its per-line cache and compiled lines must do exactly what the text of
+// each line does: the same program is run by Exec and by a plain loop over ExecLigne.
+TEST(ProgrammesAleatoires, CompiledLinesBehaveLikeTheirText) {
+  constexpr int kQuestions = 30;
+  constexpr int kLignesMax = 32 * (kQuestions + 1) - 1;  // lines Exec runs before the stop request
+  const std::vector<std::string> fragments = FragmentsSansFichiers();
+  for (uint32_t graine = 1; graine <= 1500; ++graine) {
+    SCOPED_TRACE("graine " + std::to_string(graine));
+    const std::vector<std::string> lignes = Generateur(graine, fragments).Programme();
+
+    Banc compile;
+    compile.It.IntervalleVeille = std::chrono::milliseconds(0);
+    compile.Touches.ArretApres = kQuestions;
+    bool echecCompile = false;
+    try {
+      compile.Lance(lignes);
+    } catch (const EchecExecution&) {
+      echecCompile = true;
+    }
+
+    Banc texte;
+    bool echecTexte = false;
+    texte.Texte.Lignes = lignes;
+    try {
+      texte.It.DebutExec();
+      int ligneErreur = 0;
+      texte.It.PreAnalyse(texte.Texte, ligneErreur);
+      for (int Ligne = 0, n = 0; texte.It.Etat == kContinue && Ligne >= 0 && Ligne < texte.Texte.NbLignes() &&
+                                 n < kLignesMax && !lignes[static_cast<std::size_t>(Ligne)].starts_with('\xBB');
+           ++n) {
+        texte.It.ExecLigne(texte.Texte, lignes[static_cast<std::size_t>(Ligne)], Ligne);
+        if (texte.It.Etat == kContinue) ++Ligne;
+      }
+    } catch (const EchecExecution&) {
+      echecTexte = true;
+    }
+    // Exec ends a stopped run with state 1 whatever stopped it; compare what was done.
+    Trace a = Releve(compile, echecCompile), b = Releve(texte, echecTexte);
+    a.Etat = b.Etat = 0;
+    ASSERT_EQ(a, b);
   }
 }
 
