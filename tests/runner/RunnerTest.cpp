@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 
 #include "support/Commande.h"
 
@@ -72,6 +75,29 @@ TEST(KorvaneRun, BadUsageAndUnreadableFiles) {
 
   const Commande repertoire = test::Lance(std::string(KORVANE_RUN_PATH) + " /tmp", "");
   EXPECT_EQ(repertoire.Statut, kSortieFichier);
+}
+
+}  // namespace
+}  // namespace korvane
+
+namespace korvane {
+namespace {
+
+TEST(KorvaneRun, CtrlCStopsARunawayProgramAndClosesItsFiles) {
+  const test::DossierTemporaire dossier;
+  const std::string programme = dossier.Chemin() + "/boucle.bas";
+  std::ofstream(programme, std::ios::binary) << "DIM I AS INTEGER\r\nOPEN \"O\",1,\"SORTIE.TXT\"\r\n"
+                                                "PRINT# 1,\"debut\"\r\nDEBUT:\r\nI = I + 1\r\nGOTO DEBUT\r\n";
+  const Commande resultat = test::Lance("cd " + test::Citation(dossier.Chemin()) + " && { " +
+                                            std::string(KORVANE_RUN_PATH) + " boucle.bas & pid=$!; sleep 0.5; "
+                                            "kill -INT $pid; wait $pid; }",
+                                        "");
+  EXPECT_EQ(resultat.Statut, kSortieArret);
+  EXPECT_TRUE(resultat.Erreurs == "Arrêt à la ligne 5\n" || resultat.Erreurs == "Arrêt à la ligne 6\n")
+      << resultat.Erreurs;
+  std::ifstream sortie(dossier.Chemin() + "/SORTIE.TXT", std::ios::binary);
+  const std::string contenu{std::istreambuf_iterator<char>(sortie), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(contenu, "debut\r\n");
 }
 
 }  // namespace

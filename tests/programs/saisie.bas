@@ -1,0 +1,9 @@
+DIM A AS INTEGER
+DIM R AS REAL
+R = 1 / 3
+PRINT R
+INPUT A
+A = A * 2
+PRINT A
+A = A / 0
+PRINT "jamais"
