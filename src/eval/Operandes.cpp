@@ -31,14 +31,15 @@ bool Interpreteur::LitNomIndice(const std::string& texte, std::string& nom, std:
   return Etat == kContinue;
 }
 
-bool Interpreteur::CelluleDecalee(int32_t adresse, int32_t decalage, int32_t& cellule) {
-  const int64_t somme = static_cast<int64_t>(adresse) + decalage;
-  if (somme < INT32_MIN || somme > INT32_MAX) {
+bool Interpreteur::LitCelluleDecalee(int32_t adresse, int32_t decalage, char genre, double& reel, int32_t& entier,
+                                     std::string& texte) {
+  const int64_t cellule = static_cast<int64_t>(adresse) + decalage;
+  if (cellule < INT32_MIN || cellule > INT32_MAX) {
     Erreur("Erreur dans indice");
     return false;
   }
-  cellule = static_cast<int32_t>(somme);
-  return true;
+  LitValeur(static_cast<int32_t>(cellule), genre, reel, entier, texte);
+  return Etat == kContinue;
 }
 
 void Interpreteur::LitOperande(std::string& texte) {
@@ -65,13 +66,10 @@ void Interpreteur::LitOperande(std::string& texte) {
   if (adresse < 0) return Erreur("Identificateur " + nom + " inconnu");
   if (genre != 'I' && genre != 'R' && genre != 'S') return;  // labels and SUBs read as their own text
 
-  int32_t cellule = 0;
-  if (!CelluleDecalee(adresse, decalage, cellule)) return;
   double reel = 0;
   int32_t entier = 0;
   std::string chaine;
-  LitValeur(cellule, genre, reel, entier, chaine);
-  if (Etat > kContinue) return;
+  if (!LitCelluleDecalee(adresse, decalage, genre, reel, entier, chaine)) return;
   switch (genre) {
     case 'I': texte = EntierVersTexte(entier); break;
     case 'R': texte = FormatReel(reel, SeparateurDecimal); break;
@@ -94,14 +92,11 @@ void Interpreteur::LitChaine(std::string& texte) {
   int32_t adresse = 0;
   ChercheEtiq(nom, genre, adresse);
   if (adresse < 0) return Erreur("Variable " + nomEcrit + " n'existe pas");
-  int32_t cellule = 0;
-  if (!CelluleDecalee(adresse, decalage, cellule)) return;
   // The cell is read first, so a bad cell of any kind reports its subscript error.
   double reel = 0;
   int32_t entier = 0;
   std::string chaine;
-  LitValeur(cellule, genre, reel, entier, chaine);
-  if (Etat > kContinue) return;
+  if (!LitCelluleDecalee(adresse, decalage, genre, reel, entier, chaine)) return;
   if (genre != 'S') return Erreur("ce n'est pas un string");
   texte = std::move(chaine);
 }

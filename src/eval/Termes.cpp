@@ -84,14 +84,8 @@ std::optional<Valeurs> LitElement(Interpreteur& it, const std::string& terme, ch
   }
   const int32_t decalage = it.Indice(appel.Apres.substr(0, fermante));
   if (it.Etat > kContinue) return std::nullopt;
-  const int64_t cellule = static_cast<int64_t>(adresse) + decalage;
-  if (cellule < INT32_MIN || cellule > INT32_MAX) {
-    it.Erreur("Erreur dans indice");
-    return std::nullopt;
-  }
   Valeurs v;
-  it.LitValeur(static_cast<int32_t>(cellule), genre, v.Reel, v.Entier, v.Chaine);
-  if (it.Etat > kContinue) return std::nullopt;
+  if (!it.LitCelluleDecalee(adresse, decalage, genre, v.Reel, v.Entier, v.Chaine)) return std::nullopt;
   return v;
 }
 

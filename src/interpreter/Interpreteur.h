@@ -60,6 +60,9 @@ class Interpreteur {
   void ChercheEtiq(std::string& nom, char& genre, int32_t& adresse);
   void LitValeur(int32_t adresse, char genre, double& reel, int32_t& entier, std::string& texte);
   void EcritValeur(const std::string& texte, char genre, int32_t adresse);
+  // Reads cell `adresse` + `decalage` of the store of `genre`; false (reported) when it fails.
+  bool LitCelluleDecalee(int32_t adresse, int32_t decalage, char genre, double& reel, int32_t& entier,
+                         std::string& texte);
   int32_t Indice(std::string texte);
   static bool TexteValide(const std::string& texte, char genre);
   void Empile(int32_t valeur);
@@ -168,7 +171,6 @@ class Interpreteur {
   bool Alloue(char genre, int32_t taille, int32_t& adresse);
   bool CelluleValide(int32_t adresse, char genre) const;
   bool LitNomIndice(const std::string& texte, std::string& nom, std::string& indice, int32_t& decalage);
-  bool CelluleDecalee(int32_t adresse, int32_t decalage, int32_t& cellule);
 };
 
 }  // namespace korvane
