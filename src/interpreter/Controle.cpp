@@ -25,6 +25,14 @@ int ChercheLigne(Interpreteur& it, const Programme& programme, int64_t depuis, P
   return -1;
 }
 
+// The line of the label or SUB `nom` when it has kind `attendu`, otherwise -1.
+int32_t LigneCible(Interpreteur& it, std::string nom, char attendu) {
+  char genre = 0;
+  int32_t adresse = 0;
+  it.ChercheEtiq(nom, genre, adresse);
+  return adresse >= 0 && genre == attendu ? adresse : -1;
+}
+
 bool EstFinSi(const std::string& u) { return u == "ENDIF" || u == "END IF"; }
 
 // Any spacing between END and IF ends the block of a false IF.
@@ -43,23 +51,17 @@ std::string ApresMot(const std::string& texte, std::size_t position, std::size_t
 // ---- Jumps and subroutines
 
 void Interpreteur::InstrGoto(const std::string& argument, int& Ligne) {
-  std::string nom = Majuscules(Trim(argument)) + ":";
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0 || genre != 'L') return Erreur("Etiquette non trouvée");
-  Ligne = adresse;
+  const int32_t cible = LigneCible(*this, Majuscules(Trim(argument)) + ":", 'L');
+  if (cible < 0) return Erreur("Etiquette non trouvée");
+  Ligne = cible;
 }
 
 void Interpreteur::InstrGosub(const std::string& argument, int& Ligne) {
-  std::string nom = Majuscules(Trim(argument)) + ":";
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0 || genre != 'L') return Erreur("Etiquette non trouvée");
+  const int32_t cible = LigneCible(*this, Majuscules(Trim(argument)) + ":", 'L');
+  if (cible < 0) return Erreur("Etiquette non trouvée");
   // The target is taken even when the push fails: it is then the line the run stops on.
   Empile(Ligne);
-  Ligne = adresse;
+  Ligne = cible;
 }
 
 void Interpreteur::InstrReturn(int& Ligne) {
@@ -69,13 +71,10 @@ void Interpreteur::InstrReturn(int& Ligne) {
 }
 
 void Interpreteur::InstrCall(const std::string& argument, int& Ligne) {
-  std::string nom = Majuscules(Trim(argument));
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0 || genre != 'P') return Erreur("Sub non trouvé");
+  const int32_t cible = LigneCible(*this, Majuscules(Trim(argument)), 'P');
+  if (cible < 0) return Erreur("Sub non trouvé");
   Empile(Ligne);
-  Ligne = adresse;
+  Ligne = cible;
 }
 
 void Interpreteur::InstrExit(const Programme& programme, const std::string& argument, int& Ligne) {
