@@ -16,6 +16,10 @@ OperateurArith LitOperateurArith(const std::string& operateur);
 std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b);
 std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b);
 
+// The longest string a program may build: SPACE$, STRING$ and "+" refuse more with
+// "Trop de variables" rather than exhaust the memory of the whole environment.
+inline constexpr std::size_t kLongueurMaxChaine = 16 * 1024 * 1024;
+
 // Position of the last "+" outside double quotes, the split point of a STRING expression.
 std::size_t DernierPlusHorsGuillemets(const std::string& texte);
 

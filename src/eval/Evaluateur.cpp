@@ -159,9 +159,10 @@ void Interpreteur::EvalChaine(std::string& texte) {
   std::string droite = Copie(texte, plus + 2, 255);
   std::string valeur = TermeChaine(gauche);
   if (Etat > kContinue) return;
-  valeur += TermeChaine(droite);
+  const std::string suite = TermeChaine(droite);
   if (Etat > kContinue) return;
-  texte = std::move(valeur);
+  if (valeur.size() + suite.size() > kLongueurMaxChaine) return Erreur("Trop de variables");
+  texte = std::move(valeur) + suite;
 }
 
 }  // namespace korvane

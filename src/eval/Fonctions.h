@@ -23,7 +23,4 @@ std::span<const Fonction<int32_t>> FonctionsEntieres();   // ABS INT ASC VAL INS
 std::span<const Fonction<double>> FonctionsReelles();     // ABS SQR SIN COS LOG EXP
 std::span<const Fonction<std::string>> FonctionsChaines();  // LEFT$ ... HEX$
 
-// A count too large to build a string of: SPACE$ and STRING$ refuse it.
-inline constexpr int32_t kLongueurMaxChaine = 100'000'000;
-
 }  // namespace korvane

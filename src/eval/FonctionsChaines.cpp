@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "eval/Arguments.h"
+#include "eval/Calcul.h"
 #include "eval/Fonctions.h"
 #include "eval/Nombres.h"
 #include "eval/Texte.h"
@@ -98,7 +99,7 @@ Chaine LCase(Interpreteur& it, const std::string& arguments) {
 // `nombre` copies of `c`; a count too large for memory is refused like a full store.
 Chaine Repete(Interpreteur& it, int32_t nombre, char c) {
   if (nombre <= 0) return std::string();
-  if (nombre > kLongueurMaxChaine) {
+  if (static_cast<std::size_t>(nombre) > kLongueurMaxChaine) {
     it.Erreur("Trop de variables");
     return std::nullopt;
   }

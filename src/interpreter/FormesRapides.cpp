@@ -124,12 +124,15 @@ void AffecteReel(Interpreteur& it, const Programme&, const FormeRapide& f, int&)
 
 void AffecteChaine(Interpreteur& it, const Programme&, const FormeRapide& f, int&) {
   std::string& cible = it.Chaines[static_cast<std::size_t>(f.Cible)];
-  if (f.Gauche.Genre == Sorte::Chaine && f.Gauche.Cellule == f.Cible) {
-    cible.append(ValeurChaine(it, f.Droite));  // an append grows the string in place
+  const std::string& gauche = ValeurChaine(it, f.Gauche);
+  const std::string& droite = ValeurChaine(it, f.Droite);
+  if (gauche.size() + droite.size() > kLongueurMaxChaine) return it.Erreur("Trop de variables");
+  if (&gauche == &cible) {
+    cible.append(droite);  // an append grows the string in place
     return;
   }
-  std::string valeur = ValeurChaine(it, f.Gauche);
-  valeur += ValeurChaine(it, f.Droite);
+  std::string valeur = gauche;
+  valeur += droite;
   cible = std::move(valeur);
 }
 

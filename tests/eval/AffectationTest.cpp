@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BancEvaluation.h"
+#include "eval/Calcul.h"
 
 namespace korvane::test {
 namespace {
@@ -164,6 +165,41 @@ TEST(AffectationProgramme, UnconvertibleNumberTermsEscapeTheRun) {
     ADD_FAILURE() << "no failure escaped";
   } catch (const EchecExecution& e) {
     EXPECT_STREQ(e.what(), "'3*4' n'est pas une valeur entière correcte");
+  }
+}
+
+}  // namespace
+}  // namespace korvane::test
+
+namespace korvane::test {
+namespace {
+
+// A string may not outgrow the limit, neither through the text of the line nor through the
+// run loop's compiled form of it; the variable keeps its value.
+TEST(Concatenation, RefusesAStringPastTheLimit) {
+  for (const bool compile : {false, true}) {
+    Banc banc;
+    banc.Declare({"DIM S$ AS STRING"});
+    const std::string plein(kLongueurMaxChaine, 'x');
+    if (compile) {
+      banc.Texte.Lignes = {"DIM S$ AS STRING", "S$ = S$ + \"y\""};
+      int debut = 1, resultat = 0;
+      banc.It.Chaines[1] = plein;
+      banc.It.Exec(banc.Texte, debut, resultat, 0);
+      EXPECT_EQ(resultat, kArret);
+    } else {
+      banc.It.Chaines[1] = plein;
+      std::string ligne = "S$ = S$ + \"y\"";
+      banc.It.Affectation(ligne);
+    }
+    EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Trop de variables"}) << compile;
+    EXPECT_EQ(banc.It.Chaines[1].size(), kLongueurMaxChaine) << compile;
+    banc.It.Chaines[1].pop_back();
+    banc.Messages.Textes.clear();
+    std::string ligne = "S$ = S$ + \"y\"";
+    banc.It.Affectation(ligne);
+    EXPECT_TRUE(banc.Messages.Textes.empty());
+    EXPECT_EQ(banc.It.Chaines[1].back(), 'y');
   }
 }
 

@@ -46,6 +46,18 @@ const std::vector<std::string> kOperandes = {
     "SPACE$(2000000000)", "STRING$(99999999,65)", "\xBB", "\xE9t\xE9", "::", "1..2", "+-", "12AB",
 };
 
+// Statements that neither jump nor open a block.
+// {i}, {r}, {s}: an operand of that type; {q} a sound operator, {c} a comparison.
+const std::vector<std::string> kInstructionsSimples = {
+    "A = {i} {q} {i}", "B = {i} {q} {i}", "R = {r} {q} {r}", "X = {r}", "S$ = {s} + {s}", "S$ = {s}",
+    "T({i}) = {i}", "PRINT {i}", "PRINT {s};", "PRINT {r}", "LPRINT {s}", "LOCATE {i},{i}", "COLOR {i},{i}",
+    "A = LEN({s})", "S$ = MID$({s},2,3)", "S$ = STR$({i})", "R = RND", "INPUT S$", "REM {O}"};
+const std::vector<std::string> kEntiersSains = {"A", "B", "I", "T(1)", "T(A)", "0", "1", "2", "3", "10", "-1"};
+const std::vector<std::string> kReelsSains = {"R", "X", "1.5", "2", "0.1", "-3"};
+const std::vector<std::string> kChainesSaines = {"S$", "F$", "U(1)", "\"texte\"", "\"\""};
+const std::vector<std::string> kOperateursSains = {"+", "-", "*", "/", "\\", "MOD"};
+const std::vector<std::string> kComparaisonsSaines = {"=", "<", ">", "<=", ">=", "<>"};
+
 // Most operands are sound, so that runs go on long enough to meet loops and jumps.
 const std::vector<std::string> kOperandesSains = {"A", "B", "I", "R", "X", "S$", "T(1)", "T(A)", "U(1)", "V(2)",
                                                   "\"texte\"", "\"\"", "0", "1", "-1", "2", "10", "007", "1.5"};
@@ -61,11 +73,22 @@ class Generateur {
   explicit Generateur(uint32_t graine, std::vector<std::string> fragments = kFragments)
       : alea_(graine), fragments_(std::move(fragments)) {}
 
+  // Half the programs are lines drawn at random; the other half nest well-formed blocks, so
+  // that runs go deep into loops, branches and subroutines before anything stops them.
   std::vector<std::string> Programme() {
     std::vector<std::string> lignes;
-    if (Tirage(8) != 0) lignes = kEntete;
-    const int nombre = 1 + Tirage(40);
-    for (int i = 0; i < nombre; ++i) lignes.push_back(Ligne());
+    if (Tirage(2) == 0) {
+      if (Tirage(8) != 0) lignes = kEntete;
+      const int nombre = 1 + Tirage(40);
+      for (int i = 0; i < nombre; ++i) lignes.push_back(Ligne());
+      return lignes;
+    }
+    lignes = kEntete;
+    Bloc(lignes, 3);
+    lignes.push_back("END");
+    lignes.push_back("SOUS:");
+    Bloc(lignes, 1);
+    lignes.push_back("RETURN");
     return lignes;
   }
 
@@ -80,6 +103,47 @@ class Generateur {
       case 2: return "\xBB" + Remplit(Choix(fragments_));
       case 3: return "\t" + Remplit(Choix(fragments_)) + "  \t";
       default: return Remplit(Choix(fragments_));
+    }
+  }
+
+  void Bloc(std::vector<std::string>& lignes, int profondeur) {
+    const int nombre = 1 + Tirage(6);
+    for (int i = 0; i < nombre; ++i) {
+      switch (profondeur > 0 ? Tirage(8) : 0) {
+        case 1:
+          lignes.push_back("FOR I = 1 TO " + std::to_string(Tirage(20)));
+          Bloc(lignes, profondeur - 1);
+          lignes.push_back("NEXT");
+          break;
+        case 2:
+          lignes.push_back("B = 0");
+          lignes.push_back("WHILE B < " + std::to_string(Tirage(20)));
+          lignes.push_back("B = B + 1");
+          Bloc(lignes, profondeur - 1);
+          lignes.push_back("WEND");
+          break;
+        case 3:
+          lignes.push_back("DO");
+          Bloc(lignes, profondeur - 1);
+          lignes.push_back("A = A + 1");
+          lignes.push_back("LOOP A > " + std::to_string(Tirage(20)));
+          break;
+        case 4:
+          lignes.push_back(Remplit(Tirage(2) == 0 ? "IF {i} {c} {i} THEN" : "IF {s} {c} {s} THEN"));
+          Bloc(lignes, profondeur - 1);
+          if (Tirage(2) == 0) {
+            lignes.push_back("ELSE");
+            Bloc(lignes, profondeur - 1);
+          }
+          lignes.push_back(Tirage(2) == 0 ? "ENDIF" : "END IF");
+          break;
+        case 5:
+          lignes.push_back("GOSUB SOUS");
+          break;
+        default:
+          lignes.push_back(Tirage(10) == 0 ? Ligne() : Remplit(Choix(kInstructionsSimples)));
+          break;
+      }
     }
   }
 
@@ -100,6 +164,11 @@ class Generateur {
           case 'E': sortie += Choix(kEtiquettes); break;
           case 'C': sortie += Choix(kComparaisons); break;
           case 'Q': sortie += Choix(kOperateurs); break;
+          case 'i': sortie += Choix(kEntiersSains); break;
+          case 'r': sortie += Choix(kReelsSains); break;
+          case 's': sortie += Choix(kChainesSaines); break;
+          case 'q': sortie += Choix(kOperateursSains); break;
+          case 'c': sortie += Choix(kComparaisonsSaines); break;
         }
         i += 2;
       } else {

@@ -7,7 +7,9 @@ std::string Point(int x, int y) { return std::to_string(x) + "," + std::to_strin
 }  // namespace
 
 void FauxEcran::DessineTexte(int x, int y, const std::string& texte) {
-  Appels.push_back("texte " + Point(x, y) + " " + texte);
+  // A huge text is recorded by its start and length: random programs may print megabytes.
+  const std::string note = texte.size() <= 1000 ? texte : texte.substr(0, 100) + "... (" + std::to_string(texte.size()) + ")";
+  Appels.push_back("texte " + Point(x, y) + " " + note);
 }
 
 void FauxEcran::DessineSaisie(int x, int y, const std::string& texte) {
