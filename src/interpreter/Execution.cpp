@@ -154,6 +154,25 @@ const std::string& Interpreteur::LigneMajuscule(const Programme& programme, int 
   return Cache.Lit(programme, index).Analyse.U;
 }
 
+void Interpreteur::ExecuteEntree(const Programme& programme, CacheLignes::Entree& entree, int& Ligne) {
+  Etat = kContinue;
+  if (!entree.RapideEssaye) {
+    entree.RapideEssaye = true;
+    CompileFormeRapide(*this, entree.Analyse, entree.Rapide);
+  }
+  if (entree.Rapide.Executer) {
+    entree.Rapide.Executer(*this, programme, entree.Rapide, Ligne);
+  } else {
+    ExecuteAnalysee(programme, entree.Analyse, Ligne);
+  }
+}
+
+void Interpreteur::ArreteSur(int Ligne, int& debut, int& resultat) {
+  Etat = kArret;
+  resultat = kArret;
+  debut = Ligne;
+}
+
 void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, const int& pas) {
   using Horloge = std::chrono::steady_clock;
 
@@ -185,30 +204,12 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
       // The clock is read only every 32 lines: the poll must cost nothing.
       if (++compteur % 32 == 0 && Horloge::now() >= prochaineVeille) {
         prochaineVeille = Horloge::now() + IntervalleVeille;
-        if (Monde.Touches.ArretDemande()) {
-          Etat = kArret;
-          resultat = kArret;
-          debut = Ligne;
-          return;
-        }
+        if (Monde.Touches.ArretDemande()) return ArreteSur(Ligne, debut, resultat);
       }
       CacheLignes::Entree& entree = Cache.Lit(programme, Ligne);
-      if (!continuation && entree.Source.starts_with(kPointArret)) {
-        Etat = kArret;
-        resultat = kArret;
-        debut = Ligne;
-        return;
-      }
-      Etat = kContinue;
-      if (!entree.RapideEssaye) {
-        entree.RapideEssaye = true;
-        CompileFormeRapide(*this, entree.Analyse, entree.Rapide);
-      }
-      if (entree.Rapide.Executer) {
-        entree.Rapide.Executer(*this, programme, entree.Rapide, Ligne);
-      } else {
-        ExecuteAnalysee(programme, entree.Analyse, Ligne);
-      }
+      // A run from the start stops before a breakpoint line; a continue runs it.
+      if (!continuation && entree.Source.starts_with(kPointArret)) return ArreteSur(Ligne, debut, resultat);
+      ExecuteEntree(programme, entree, Ligne);
       // A line taken from a stray stack entry may be the largest index: never step past it.
       if (Etat == kContinue && Ligne < std::numeric_limits<int>::max()) ++Ligne;
       if (pas == 1) Etat = kArret;

@@ -163,6 +163,10 @@ class Interpreteur {
 
  private:
   void ExecuteAnalysee(const Programme& programme, const LigneAnalysee& analyse, int& Ligne);
+  // Runs a cached line: its compiled form (compiled at its first run) or its analysis.
+  void ExecuteEntree(const Programme& programme, CacheLignes::Entree& entree, int& Ligne);
+  // A stop with state 1 that the caller resumes at `Ligne`, before running it.
+  void ArreteSur(int Ligne, int& debut, int& resultat);
   CacheLignes Cache;
 
   void DeclareEtiq(const std::string& nom, char genre, int ligne);
