@@ -5,7 +5,8 @@ namespace korvane {
 CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
   const auto position = static_cast<std::size_t>(index);
   if (position >= entrees_.size()) entrees_.resize(position + 1);
-  Entree& entree = entrees_[position];
+  if (!entrees_[position]) entrees_[position] = std::make_unique<Entree>();
+  Entree& entree = *entrees_[position];
   if (entree.Valide && revision_ && entree.Revision == revision_) return entree;
   entree.Revision = revision_;
   programme.LitLigne(index, tampon_);

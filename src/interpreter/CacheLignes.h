@@ -3,8 +3,9 @@
 // exact text it came from and reused only while the editor still holds that text.
 
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "interpreter/FormesRapides.h"
 #include "interpreter/Peripheriques.h"
@@ -43,7 +44,7 @@ class CacheLignes {
   Entree& Lit(const Programme& programme, int index);
 
  private:
-  std::deque<Entree> entrees_;
+  std::vector<std::unique_ptr<Entree>> entrees_;  // entries never move: references stay valid
   std::optional<uint64_t> revision_;
   std::string tampon_;
 };

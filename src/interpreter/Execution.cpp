@@ -195,11 +195,12 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
   }
 
   const bool continuation = debut != 0;
+  const int nbLignes = programme.NbLignes();  // no line is added or removed during a run
   int Ligne = debut;
   auto prochaineVeille = Horloge::now() + IntervalleVeille;
   unsigned compteur = 0;
   try {
-    while (Ligne < programme.NbLignes()) {
+    while (Ligne < nbLignes) {
       if (Ligne < 0) throw EchecExecution("Indice de ligne hors limites (" + std::to_string(Ligne) + ")");
       // The clock is read only every 32 lines: the poll must cost nothing.
       if (++compteur % 32 == 0 && Horloge::now() >= prochaineVeille) {
