@@ -1,4 +1,5 @@
 // korvane-run [--param TEXT] [--decimal-separator C] [--printer FILE] FILE.bas
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -31,7 +32,11 @@ int main(int argc, char** argv) {
     return korvane::kSortieFichier;
   }
   const std::string octets{std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
-  std::signal(SIGINT, SurInterruption);
+  // Without SA_RESTART, Ctrl+C also ends an INPUT that waits on the terminal.
+  struct sigaction action {};
+  action.sa_handler = SurInterruption;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
   std::ios::sync_with_stdio(false);
   return korvane::LanceProgramme(*options, korvane::DecoupeSource(octets),
                                  {std::cin, isatty(STDIN_FILENO) != 0, std::cout, isatty(STDOUT_FILENO) != 0, std::cerr},
