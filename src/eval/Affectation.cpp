@@ -1,40 +1,47 @@
-// Assignment: every line the dispatcher does not recognise, NAME[(subscript)] = expression.
-#include "eval/Texte.h"
-#include "interpreter/Interpreteur.h"
+#include "eval/Affectation.h"
+
+#include <limits>
+
+#include "eval/Evaluateur.h"
+#include "eval/Resolution.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
-void Interpreteur::Affectation(std::string& ligne) {
-  const std::size_t egal = ligne.find('=');
-  if (egal == std::string::npos) return Erreur("Identificateur inconnu");
-  const std::string cible = Trim(Majuscules(ligne.substr(0, egal)));
+namespace {
 
-  std::string nom = cible;
-  int32_t decalage = 0;
-  if (const std::size_t ouvrante = cible.find('('); ouvrante != std::string::npos) {
-    nom = cible.substr(0, ouvrante + 1);
-    const std::string apres = Copie(cible, ouvrante + 2, 255);
-    const std::size_t fermante = apres.find(')');
-    if (fermante == std::string::npos) return Erreur("Erreur de syntaxe");
-    decalage = Indice(apres.substr(0, fermante));
-    if (Etat > kContinue) return;
-  }
-
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0) return Erreur("Identificateur inconnu");
-  const int64_t cellule = static_cast<int64_t>(adresse) + decalage;
-  if (cellule < INT32_MIN || cellule > INT32_MAX) return Erreur("Indice incorrect");
-
-  ligne = Trim(Copie(ligne, egal + 2, 255));
+bool Evalue(Machine& m, std::string& valeur, Genre genre) {
   switch (genre) {
-    case 'I': EvalEntier(ligne); break;
-    case 'R': EvalReel(ligne); break;
-    case 'S': EvalChaine(ligne); break;
-    default: return;  // labels and SUBs take no value
+    case Genre::Entier: return EvalEntier(m, valeur);
+    case Genre::Reel: return EvalReel(m, valeur);
+    case Genre::Chaine: return EvalChaine(m, valeur);
+    default: return false;  // labels and SUBs take no value
   }
-  if (Etat == kContinue) EcritValeur(ligne, genre, static_cast<int32_t>(cellule));
+}
+
+}  // namespace
+
+void Affectation(Machine& m, const std::string& ligne) {
+  auto affectation = CoupeAffectation(ligne);
+  if (!affectation) return m.Erreur("Identificateur inconnu");
+  const NomIndice& cible = affectation->Cible;
+
+  int32_t decalage = 0;
+  if (cible.Element()) {
+    const auto indice = cible.Indice();
+    if (!indice) return m.Erreur("Erreur de syntaxe");
+    const auto lu = Indice(m, *indice);
+    if (!lu) return;
+    decalage = *lu;
+  }
+  const Symbole* s = ChercheEtiq(m, cible.Nom);
+  if (!s) return m.Erreur("Identificateur inconnu");
+  const int64_t cellule = int64_t{s->Adresse} + decalage;
+  if (cellule < std::numeric_limits<int32_t>::min() || cellule > std::numeric_limits<int32_t>::max())
+    return m.Erreur("Indice incorrect");
+
+  if (Evalue(m, affectation->Valeur, s->Genre))
+    EcritValeur(m, affectation->Valeur, s->Genre, static_cast<int32_t>(cellule));
 }
 
 }  // namespace korvane

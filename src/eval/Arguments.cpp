@@ -1,44 +1,43 @@
 #include "eval/Arguments.h"
 
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
-#include "interpreter/Interpreteur.h"
+#include "base/Nombres.h"
+#include "base/Texte.h"
+#include "eval/Operandes.h"
+#include "machine/Machine.h"
 
 namespace korvane {
 
-std::optional<std::string> ArgumentOperande(Interpreteur& it, std::string texte) {
-  it.LitOperande(texte);
-  if (it.Etat > kContinue) return std::nullopt;
+std::optional<std::string> ArgumentOperande(Machine& m, std::string texte) {
+  if (!LitOperande(m, texte)) return std::nullopt;
   return texte;
 }
 
-std::optional<std::string> ArgumentChaine(Interpreteur& it, std::string texte) {
-  it.LitChaine(texte);
-  if (it.Etat > kContinue) return std::nullopt;
+std::optional<std::string> ArgumentChaine(Machine& m, std::string texte) {
+  if (!LitChaine(m, texte)) return std::nullopt;
   return texte;
 }
 
-void SignaleEchec(Interpreteur& it, EchecArgument echec, const std::string& valeur) {
+void SignaleEchec(Machine& m, EchecArgument echec, const std::string& valeur) {
   switch (echec) {
-    case EchecArgument::Nombre: return it.Erreur("erreur dans nombre " + valeur);
-    case EchecArgument::Conversion: return it.Erreur("Erreur de conversion");
-    case EchecArgument::Expression: return it.Erreur("Erreur dans expression");
+    case EchecArgument::Nombre: return m.Erreur(Message("erreur dans nombre ") + valeur);
+    case EchecArgument::Conversion: return m.Erreur("Erreur de conversion");
+    case EchecArgument::Expression: return m.Erreur("Erreur dans expression");
   }
 }
 
-std::optional<int32_t> ArgumentEntier(Interpreteur& it, std::string texte, EchecArgument echec) {
-  const auto valeur = ArgumentOperande(it, std::move(texte));
+std::optional<int32_t> ArgumentEntier(Machine& m, std::string texte, EchecArgument echec) {
+  const auto valeur = ArgumentOperande(m, std::move(texte));
   if (!valeur) return std::nullopt;
   const auto entier = TexteVersEntier(*valeur);
-  if (!entier) SignaleEchec(it, echec, *valeur);
+  if (!entier) SignaleEchec(m, echec, *valeur);
   return entier;
 }
 
-std::optional<double> ArgumentReel(Interpreteur& it, std::string texte, EchecArgument echec) {
-  const auto valeur = ArgumentOperande(it, std::move(texte));
+std::optional<double> ArgumentReel(Machine& m, std::string texte, EchecArgument echec) {
+  const auto valeur = ArgumentOperande(m, std::move(texte));
   if (!valeur) return std::nullopt;
-  const auto reel = TexteVersReel(*valeur, it.SeparateurDecimal);
-  if (!reel) SignaleEchec(it, echec, *valeur);
+  const auto reel = TexteVersReel(*valeur, m.SeparateurDecimal);
+  if (!reel) SignaleEchec(m, echec, *valeur);
   return reel;
 }
 

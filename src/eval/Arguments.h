@@ -7,7 +7,7 @@
 
 namespace korvane {
 
-class Interpreteur;
+struct Machine;
 
 // The message a function shows when a number argument does not convert.
 enum class EchecArgument {
@@ -17,12 +17,12 @@ enum class EchecArgument {
 };
 
 // Each gives nothing once an error has been reported.
-std::optional<std::string> ArgumentOperande(Interpreteur& it, std::string texte);
-std::optional<std::string> ArgumentChaine(Interpreteur& it, std::string texte);
-std::optional<int32_t> ArgumentEntier(Interpreteur& it, std::string texte, EchecArgument echec);
-std::optional<double> ArgumentReel(Interpreteur& it, std::string texte, EchecArgument echec);
+std::optional<std::string> ArgumentOperande(Machine& m, std::string texte);
+std::optional<std::string> ArgumentChaine(Machine& m, std::string texte);
+std::optional<int32_t> ArgumentEntier(Machine& m, std::string texte, EchecArgument echec);
+std::optional<double> ArgumentReel(Machine& m, std::string texte, EchecArgument echec);
 
-void SignaleEchec(Interpreteur& it, EchecArgument echec, const std::string& valeur);
+void SignaleEchec(Machine& m, EchecArgument echec, const std::string& valeur);
 
 // Splits at the first comma: nothing when there is none. The right part keeps at most
 // `longueurDroite` characters.

@@ -1,124 +1,44 @@
-// The conditions of IF, WHILE and LOOP: an end-of-file test or one textual comparison.
-#include <algorithm>
-#include <array>
-#include <cstring>
-#include <utility>
+#include "eval/Conditions.h"
 
-#include "eval/Comparaison.h"
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
-#include "interpreter/Interpreteur.h"
+#include "base/Comparaison.h"
+#include "base/EchecExecution.h"
+#include "eval/Fichiers.h"
+#include "eval/Operandes.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr std::size_t kLargeurChamp = 16;
-constexpr std::string_view kTestFin = "NOT EOF(";
-
-// Two-character operators are found anywhere, string literals included.
-Operateur ChercheOperateurDouble(const std::string& condition) {
-  constexpr std::array<std::pair<std::string_view, Comparaison>, 3> kDoubles{{
-      {"<=", Comparaison::InferieurOuEgal},
-      {">=", Comparaison::SuperieurOuEgal},
-      {"<>", Comparaison::Different},
-  }};
-  for (const auto& [motif, sorte] : kDoubles)
-    if (const std::size_t p = condition.find(motif); p != std::string::npos) return {p, 2, sorte};
-  return {};
-}
-
-// Single-character operators count only outside double quotes.
-Operateur ChercheOperateurSimple(const std::string& condition) {
-  bool entreGuillemets = false;
-  for (std::size_t i = 0; i < condition.size(); ++i) {
-    switch (condition[i]) {
-      case '"': entreGuillemets = !entreGuillemets; break;
-      case '<': if (!entreGuillemets) return {i, 1, Comparaison::Inferieur}; break;
-      case '>': if (!entreGuillemets) return {i, 1, Comparaison::Superieur}; break;
-      case '=': if (!entreGuillemets) return {i, 1, Comparaison::Egal}; break;
-      default: break;
-    }
-  }
-  return {};
-}
-
-}  // namespace
-
-Operateur ChercheOperateur(const std::string& condition) {
-  const Operateur deuxCaracteres = ChercheOperateurDouble(condition);
-  if (deuxCaracteres.Position != std::string::npos) return deuxCaracteres;
-  return ChercheOperateurSimple(condition);
-}
-
-namespace {
-// The order of the two values right-aligned in 16 characters, without building the fields:
-// the shorter value's extra leading blanks meet the longer value's first characters.
-int OrdreDesChamps(std::string_view gauche, std::string_view droite) {
-  if (gauche.size() > kLargeurChamp) gauche.remove_prefix(gauche.size() - kLargeurChamp);
-  if (droite.size() > kLargeurChamp) droite.remove_prefix(droite.size() - kLargeurChamp);
-  if (gauche.size() < droite.size()) return -OrdreDesChamps(droite, gauche);
-  const std::size_t avance = gauche.size() - droite.size();
-  for (std::size_t i = 0; i < avance; ++i)
-    if (gauche[i] != ' ') return static_cast<unsigned char>(gauche[i]) < ' ' ? -1 : 1;
-  return droite.empty() ? 0 : std::memcmp(gauche.data() + avance, droite.data(), droite.size());
-}
-}  // namespace
-
-bool Compare(Comparaison sorte, std::string_view gauche, std::string_view droite) {
-  // Bytes compare as unsigned values, the order the dialect wants.
-  const int ordre = OrdreDesChamps(gauche, droite);
-  switch (sorte) {
-    case Comparaison::Egal: return ordre == 0;
-    case Comparaison::Different: return ordre != 0;
-    case Comparaison::Inferieur: return ordre < 0;
-    case Comparaison::Superieur: return ordre > 0;
-    case Comparaison::InferieurOuEgal: return ordre <= 0;
-    case Comparaison::SuperieurOuEgal: return ordre >= 0;
-  }
-  return false;
-}
-
-bool EstTestFinDeFichier(const std::string& condition) {
-  return Majuscules(Copie(condition, 1, kTestFin.size())) == kTestFin;
-}
-
-void DecoupeCondition(const std::string& condition, const Operateur& op, std::string& gauche, std::string& droite) {
-  gauche = Trim(condition.substr(0, op.Position));
-  droite = Trim(Copie(condition, op.Position + op.Longueur + 1, 255));
-}
-
-namespace {
-
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
+std::optional<bool> EvalFinDeFichier(Machine& m, const std::string& condition) {
+  // Only the character after the '(' is read; whatever follows it is ignored.
+  const std::size_t canal = condition.find('(') + 1;
+  if (canal >= condition.size() || !EstChiffre(condition[canal])) {
+    m.Erreur("Erreur de syntaxe");
+    return std::nullopt;
+  }
+  const int numero = condition[canal] - '0';
+  if (!Canaux::Valide(numero)) return false;
+  try {
+    return !FinDeFichier(m, numero);
+  } catch (const EchecExecution&) {
+    m.Erreur("Erreur Entrée/sortie");
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
-void Interpreteur::EvalCondition(std::string condition, bool& resultat) {
-  resultat = false;
-  if (EstTestFinDeFichier(condition)) {
-    // Only the character after the '(' is read; whatever follows it is ignored.
-    const std::size_t canal = condition.find('(') + 1;
-    if (canal >= condition.size() || !EstChiffre(condition[canal])) return Erreur("Erreur de syntaxe");
-    const int numero = condition[canal] - '0';
-    if (numero < 1 || numero > 3) return;
-    try {
-      resultat = !FinDeFichier(numero);
-    } catch (const EchecExecution&) {
-      Erreur("Erreur Entrée/sortie");
-    }
-    return;
+std::optional<bool> EvalCondition(Machine& m, const std::string& condition) {
+  if (EstTestFinDeFichier(condition)) return EvalFinDeFichier(m, condition);
+  auto coupee = CoupeCondition(condition);
+  if (!coupee) {
+    m.Erreur("Expression logique incorrecte");
+    return std::nullopt;
   }
-
-  const Operateur op = ChercheOperateur(condition);
-  if (op.Position == std::string::npos) return Erreur("Expression logique incorrecte");
-  std::string gauche, droite;
-  DecoupeCondition(condition, op, gauche, droite);
-  LitOperande(gauche);
-  if (Etat > kContinue) return;
-  LitOperande(droite);
-  if (Etat > kContinue) return;
-  resultat = Compare(op.Sorte, gauche, droite);
+  if (!LitOperande(m, coupee->Gauche) || !LitOperande(m, coupee->Droite)) return std::nullopt;
+  return Compare(coupee->Sorte, coupee->Gauche, coupee->Droite);
 }
 
 }  // namespace korvane

@@ -1,10 +1,12 @@
-// File channels 1-3 (OPEN, CLOSE#, PRINT#, LINE INPUT#, EOF) and the printer (LPRINT).
+#include "eval/Fichiers.h"
+
 #include <cerrno>
 
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
-#include "interpreter/Interpreteur.h"
+#include "base/Nombres.h"
+#include "base/Texte.h"
+#include "base/EchecExecution.h"
+#include "eval/Operandes.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
@@ -14,31 +16,29 @@ constexpr std::string_view kFinLigne = "\r\n";
 constexpr std::size_t kToutLeReste = std::string::npos;
 
 // Runtime I/O codes of a channel used in the wrong state.
-constexpr const char* kFichierNonOuvert = "Erreur E/S 103";
-constexpr const char* kNonOuvertEnLecture = "Erreur E/S 104";
-constexpr const char* kNonOuvertEnEcriture = "Erreur E/S 105";
+constexpr char kFichierNonOuvert[] = "Erreur E/S 103";
+constexpr char kNonOuvertEnLecture[] = "Erreur E/S 104";
+constexpr char kNonOuvertEnEcriture[] = "Erreur E/S 105";
 
 // The channel digit that starts `texte`, or -1 when it does not start with a digit.
 int ChiffreCanal(std::string_view texte) {
   return !texte.empty() && texte[0] >= '0' && texte[0] <= '9' ? texte[0] - '0' : -1;
 }
 
-bool CanalValide(int32_t numero) { return numero >= 1 && numero <= 3; }
-
-std::string MessageSysteme(int erreur) {
+Message MessageSysteme(int erreur) {
   switch (erreur) {
     case ENOSPC:
     case EDQUOT: return "Disque plein";
     case EACCES:
     case EPERM:
     case EROFS: return "Accès au fichier refusé";
-    case 0: return "Erreur E/S " + std::to_string(EIO);
-    default: return "Erreur E/S " + std::to_string(erreur);
+    case 0: return Message("Erreur E/S ") + std::to_string(EIO);
+    default: return Message("Erreur E/S ") + std::to_string(erreur);
   }
 }
 
 // A failed write is not reported by the interpreter: it ends the run.
-[[noreturn]] void EchecEntreeSortie(const std::string& message) { throw EchecExecution(message); }
+[[noreturn]] void EchecEntreeSortie(const Message& message) { throw EchecExecution(message); }
 
 void FermeOuEchoue(Canal& canal) {
   if (!canal.Ferme()) EchecEntreeSortie(MessageSysteme(errno));
@@ -59,79 +59,85 @@ bool RetirePointVirgule(std::string& operande) {
 
 }  // namespace
 
-void Interpreteur::InstrOpen(std::string& texte) {
-  const std::string u = Majuscules(texte);
+void InstrOpen(Machine& m, Instruction& i) {
+  const std::string u = Majuscules(i.Argument);
   const char mode = u.size() >= 2 ? u[1] : '\0';
   const std::string reste = Trim(Copie(u, 5, kToutLeReste));
   const int numero = ChiffreCanal(reste);
-  if (numero < 0) return Erreur("Erreur numéro de fichier (1-3)");
+  if (numero < 0) return m.Erreur("Erreur numéro de fichier (1-3)");
   std::string nom = Copie(reste, 3, kToutLeReste);
-  LitChaine(nom);
-  if (Etat > kContinue) return;
-  if (!CanalValide(numero)) return Erreur("Erreur numéro de fichier (1-3)");
-  if (mode != 'I' && mode != 'O') return Erreur("Erreur mode ouverture (I-O)");
+  if (!LitChaine(m, nom)) return;
+  if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
+  if (mode != 'I' && mode != 'O') return m.Erreur("Erreur mode ouverture (I-O)");
 
-  Canal& canal = Canaux[numero];
+  Canal& canal = m.Fichiers[numero];
   FermeOuEchoue(canal);
   canal.NomFichier = nom;
-  if (!canal.Ouvre(nom, mode == 'I' ? Canal::Etat::Lecture : Canal::Etat::Ecriture)) Erreur("Erreur Entrée/Sortie");
+  if (!canal.Ouvre(nom, mode == 'I' ? Canal::Etat::Lecture : Canal::Etat::Ecriture)) m.Erreur("Erreur Entrée/Sortie");
 }
 
-void Interpreteur::InstrCloseCanal(std::string& texte) {
-  const auto numero = TexteVersEntier(texte);
-  if (!numero || !CanalValide(*numero)) return Erreur("Erreur numéro de fichier (1-3)");
-  FermeOuEchoue(Canaux[*numero]);
+void InstrCloseCanal(Machine& m, Instruction& i) {
+  const auto numero = TexteVersEntier(i.Argument);
+  if (!numero || !Canaux::Valide(*numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
+  FermeOuEchoue(m.Fichiers[*numero]);
 }
 
-void Interpreteur::InstrPrintCanal(std::string& texte) {
-  Etat = kContinue;
-  const int numero = ChiffreCanal(texte);
-  if (numero < 0) return Erreur("Erreur numéro de fichier");
-  std::string operande = Copie(texte, 3, kToutLeReste);
+void InstrPrintCanal(Machine& m, Instruction& i) {
+  const int numero = ChiffreCanal(i.Argument);
+  if (numero < 0) return m.Erreur("Erreur numéro de fichier");
+  std::string operande = Copie(i.Argument, 3, kToutLeReste);
   bool finLigne = true;
   if (!operande.empty()) {
     operande = Trim(operande);
     finLigne = !RetirePointVirgule(operande);
-    LitOperande(operande);
-    if (Etat > kContinue) return;
+    if (!LitOperande(m, operande)) return;
   }
-  if (!CanalValide(numero)) return Erreur("Erreur numéro de fichier");
+  if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier");
   if (finLigne) operande += kFinLigne;
-  EcritOuEchoue(Canaux[numero], operande);
+  EcritOuEchoue(m.Fichiers[numero], operande);
 }
 
-void Interpreteur::InstrLineInputCanal(std::string& texte) {
-  const int numero = ChiffreCanal(texte);
-  if (numero < 0) return Erreur("Erreur dans numéro de fichier");
-  std::string nom = Trim(Copie(texte, 3, kToutLeReste));
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0) return Erreur("Variable " + nom + " n'existe pas");
-  if (genre != 'S') return Erreur("Erreur dans type de variable");
-  if (!CanalValide(numero)) return Erreur("Erreur numéro de fichier (1-3)");
-  EcritValeur(Canaux[numero].LitLigne(), 'S', adresse);
+void InstrLineInputCanal(Machine& m, Instruction& i) {
+  const int numero = ChiffreCanal(i.Argument);
+  if (numero < 0) return m.Erreur("Erreur dans numéro de fichier");
+  const std::string nom = Trim(Copie(i.Argument, 3, kToutLeReste));
+  const Symbole* s = ChercheEtiq(m, nom);
+  if (!s) return m.Erreur(Message("Variable ") + nom + " n'existe pas");
+  if (s->Genre != Genre::Chaine) return m.Erreur("Erreur dans type de variable");
+  if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
+  EcritValeur(m, m.Fichiers[numero].LitLigne(), Genre::Chaine, s->Adresse);
 }
 
-bool Interpreteur::FinDeFichier(int canal) {
-  if (!CanalValide(canal) || Canaux[canal].Mode == Canal::Etat::Ferme) EchecEntreeSortie(kFichierNonOuvert);
-  if (Canaux[canal].Mode != Canal::Etat::Lecture) EchecEntreeSortie(kNonOuvertEnLecture);
-  return Canaux[canal].FinAtteinte();
+bool FinDeFichier(Machine& m, int canal) {
+  if (!Canaux::Valide(canal) || m.Fichiers[canal].Mode == Canal::Etat::Ferme) EchecEntreeSortie(kFichierNonOuvert);
+  if (m.Fichiers[canal].Mode != Canal::Etat::Lecture) EchecEntreeSortie(kNonOuvertEnLecture);
+  return m.Fichiers[canal].FinAtteinte();
 }
 
-void Interpreteur::InstrLPrint(std::string& texte) {
-  Etat = kContinue;
-  if (!ImprimanteOuverte) {
-    Monde.Printer.DebutTravail();
-    ImprimanteOuverte = true;
+void InstrLPrint(Machine& m, Instruction& i) {
+  if (!m.Fichiers.ImprimanteOuverte) {
+    m.Monde.Printer.DebutTravail();
+    m.Fichiers.ImprimanteOuverte = true;
   }
-  std::string operande = Trim(texte);
-  if (operande.empty()) return Monde.Printer.FinLigne();
+  std::string operande = Trim(i.Argument);
+  if (operande.empty()) return m.Monde.Printer.FinLigne();
   const bool finLigne = !RetirePointVirgule(operande);
-  LitOperande(operande);
-  if (Etat > kContinue) return;
-  Monde.Printer.Ecrit(operande);
-  if (finLigne) Monde.Printer.FinLigne();
+  if (!LitOperande(m, operande)) return;
+  m.Monde.Printer.Ecrit(operande);
+  if (finLigne) m.Monde.Printer.FinLigne();
+}
+
+bool CloseAll(Machine& m) {
+  bool fermes = m.Fichiers.FermeTout();
+  if (m.Fichiers.ImprimanteOuverte) {
+    m.Fichiers.ImprimanteOuverte = false;
+    try {
+      m.Monde.Printer.FinTravail();
+    } catch (const EchecExecution&) {
+      fermes = false;
+    }
+  }
+  return fermes;
 }
 
 }  // namespace korvane

@@ -1,104 +1,90 @@
-// The operand readers: one operand's text becomes its value's text.
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
-#include "interpreter/Interpreteur.h"
+#include "eval/Operandes.h"
+
+#include "base/Nombres.h"
+#include "base/Texte.h"
+#include "eval/Resolution.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
 namespace {
-bool EstDebutNombre(char c) { return std::string_view(".0123456789+-").find(c) != std::string_view::npos; }
-bool EstCaractereNombre(char c) { return std::string_view(".-+1234567890").find(c) != std::string_view::npos; }
+
+// NAME or NAME(subscript): the record (null when not declared) and the subscript's offset.
+struct Reference {
+  NomIndice Nom;
+  int32_t Decalage = 0;
+  const Symbole* Declare = nullptr;
+};
+
+// The subscript is read before the name is looked up, so its failure is reported first.
+std::optional<Reference> LitReference(Machine& m, const std::string& texte) {
+  Reference r{CoupeNomIndice(texte)};
+  if (r.Nom.Element()) {
+    const auto indice = r.Nom.Indice();
+    if (!indice) {
+      m.Erreur("Erreur de syntaxe");
+      return std::nullopt;
+    }
+    const auto decalage = Indice(m, *indice);
+    if (!decalage) return std::nullopt;
+    r.Decalage = *decalage;
+  }
+  r.Declare = ChercheEtiq(m, r.Nom.Nom);
+  return r;
+}
+
+std::optional<Valeur> LitCellule(Machine& m, const Reference& r) {
+  return LitValeur(m, int64_t{r.Declare->Adresse} + r.Decalage, r.Declare->Genre);
+}
+
 }  // namespace
 
-// Splits NAME(subscript) into the symbol name "NAME(" and the subscript's offset; a name
-// without "(" has offset 0. The subscript text is left in `indice`.
-bool Interpreteur::LitNomIndice(const std::string& texte, std::string& nom, std::string& indice, int32_t& decalage) {
-  decalage = 0;
-  const std::size_t ouvrante = texte.find('(');
-  if (ouvrante == std::string::npos) {
-    nom = texte;
+bool LitOperande(Machine& m, std::string& texte) {
+  const Lecture lecture = ResoudOperande(m, texte);
+  if (lecture.Resultat) {
+    std::string tampon;
+    texte = TexteResolu(m, *lecture.Resultat, tampon);
     return true;
   }
-  nom = texte.substr(0, ouvrante + 1);
-  const std::string apres = Copie(texte, ouvrante + 2, 255);
-  const std::size_t fermante = apres.find(')');
-  if (fermante == std::string::npos) {
-    Erreur("Erreur de syntaxe");
-    return false;
-  }
-  indice = apres.substr(0, fermante);
-  decalage = Indice(indice);
-  return Etat == kContinue;
-}
+  if (lecture.Echec == EchecLecture::ChaineSansFin) return Echoue(m, "chaine sans fin");
+  if (lecture.Echec != EchecLecture::Aucun) return Echoue(m, "Expression incorrecte");
 
-bool Interpreteur::LitCelluleDecalee(int32_t adresse, int32_t decalage, char genre, double& reel, int32_t& entier,
-                                     std::string& texte) {
-  const int64_t cellule = static_cast<int64_t>(adresse) + decalage;
-  if (cellule < INT32_MIN || cellule > INT32_MAX) {
-    Erreur("Erreur dans indice");
-    return false;
-  }
-  LitValeur(static_cast<int32_t>(cellule), genre, reel, entier, texte);
-  return Etat == kContinue;
-}
-
-void Interpreteur::LitOperande(std::string& texte) {
-  if (!texte.empty() && texte[0] == '"') {
-    texte.erase(0, 1);
-    if (const std::size_t paire = texte.find("\"\""); paire != std::string::npos) texte.erase(paire, 1);
-    if (texte.empty() || texte.back() != '"') return Erreur("chaine sans fin");
-    texte.pop_back();
-    return;
-  }
-  if (!texte.empty() && EstDebutNombre(texte[0])) {
-    for (char c : texte)
-      if (!EstCaractereNombre(c)) return Erreur("Expression incorrecte");
-    return;
-  }
-
-  std::string nom, indice;
-  int32_t decalage = 0;
-  if (!LitNomIndice(texte, nom, indice, decalage)) return;
-  if (texte.find('(') != std::string::npos) texte = indice;
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0) return Erreur("Identificateur " + nom + " inconnu");
-  if (genre != 'I' && genre != 'R' && genre != 'S') return;  // labels and SUBs read as their own text
-
-  double reel = 0;
-  int32_t entier = 0;
-  std::string chaine;
-  if (!LitCelluleDecalee(adresse, decalage, genre, reel, entier, chaine)) return;
+  const auto reference = LitReference(m, texte);
+  if (!reference) return false;
+  if (reference->Nom.Element()) texte = *reference->Nom.Indice();
+  if (!reference->Declare) return Echoue(m, Message("Identificateur ") + Majuscules(reference->Nom.Nom) + " inconnu");
+  const Genre genre = reference->Declare->Genre;
+  if (!EstVariable(genre)) return true;  // labels and SUBs read as their own text
+  const auto valeur = LitCellule(m, *reference);
+  if (!valeur) return false;
   switch (genre) {
-    case 'I': texte = EntierVersTexte(entier); break;
-    case 'R': texte = FormatReel(reel, SeparateurDecimal); break;
-    default: texte = std::move(chaine); break;
+    case Genre::Entier: texte = EntierVersTexte(valeur->Entier); break;
+    case Genre::Reel: texte = FormatReel(valeur->Reel, m.SeparateurDecimal); break;
+    default: texte = valeur->Chaine; break;
   }
+  return true;
 }
 
-void Interpreteur::LitChaine(std::string& texte) {
-  if (!texte.empty() && texte[0] == '"') {
-    texte.erase(0, 1);
-    if (texte.empty() || texte.back() != '"') return Erreur("chaine sans fin");
-    texte.pop_back();
-    return;
+bool LitChaine(Machine& m, std::string& texte) {
+  if (texte.starts_with('"')) {
+    auto valeur = SansGuillemets(std::move(texte), false);
+    if (!valeur) return Echoue(m, "chaine sans fin");
+    texte = std::move(*valeur);
+    return true;
   }
-  std::string nom, indice;
-  int32_t decalage = 0;
-  if (!LitNomIndice(texte, nom, indice, decalage)) return;
-  const std::string nomEcrit = nom.ends_with('(') ? nom.substr(0, nom.size() - 1) : nom;
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0) return Erreur("Variable " + nomEcrit + " n'existe pas");
+  const auto reference = LitReference(m, texte);
+  if (!reference) return false;
+  if (!reference->Declare) {
+    std::string nomEcrit = reference->Nom.Nom;
+    if (reference->Nom.Element()) nomEcrit.pop_back();
+    return Echoue(m, Message("Variable ") + nomEcrit + " n'existe pas");
+  }
   // The cell is read first, so a bad cell of any kind reports its subscript error.
-  double reel = 0;
-  int32_t entier = 0;
-  std::string chaine;
-  if (!LitCelluleDecalee(adresse, decalage, genre, reel, entier, chaine)) return;
-  if (genre != 'S') return Erreur("ce n'est pas un string");
-  texte = std::move(chaine);
+  const auto valeur = LitCellule(m, *reference);
+  if (!valeur) return false;
+  if (reference->Declare->Genre != Genre::Chaine) return Echoue(m, "ce n'est pas un string");
+  texte = valeur->Chaine;
+  return true;
 }
 
 }  // namespace korvane

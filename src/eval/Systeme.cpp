@@ -1,9 +1,10 @@
-// MSGBOX and the file-system statements KILL, MKDIR, RMDIR, CHDIR.
+#include "eval/Systeme.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "eval/Texte.h"
-#include "interpreter/Interpreteur.h"
+#include "base/Texte.h"
+#include "eval/Operandes.h"
 
 namespace korvane {
 
@@ -19,33 +20,35 @@ bool Reussit(AppelSysteme appel, const std::string& nom) {
 int CreeRepertoire(const char* nom) { return ::mkdir(nom, 0777); }
 
 // The operand of these statements: a string literal or a STRING variable.
-bool LitNom(Interpreteur& it, std::string& texte) {
+bool LitNom(Machine& m, std::string& texte) {
   texte = Trim(texte);
-  it.LitChaine(texte);
-  return it.Etat == kContinue;
+  return LitChaine(m, texte);
 }
 
 }  // namespace
 
-void Interpreteur::InstrMsgBox(std::string& texte) {
-  if (LitNom(*this, texte)) Monde.Messages.Affiche(texte);
+void InstrMsgBox(Machine& m, Instruction& i) {
+  if (LitNom(m, i.Argument)) m.Monde.Messages.Affiche(i.Argument);
 }
 
-void Interpreteur::InstrKill(std::string& texte) {
-  if (LitNom(*this, texte) && !Reussit(::unlink, texte)) Erreur(Cp("Fichier ") + texte + Cp(" n'a pas été effacé"));
+void InstrKill(Machine& m, Instruction& i) {
+  if (LitNom(m, i.Argument) && !Reussit(::unlink, i.Argument))
+    m.Erreur(Message("Fichier ") + i.Argument + " n'a pas été effacé");
 }
 
-void Interpreteur::InstrMkDir(std::string& texte) {
-  if (LitNom(*this, texte) && !Reussit(CreeRepertoire, texte))
-    Erreur(Cp("Répertoire ") + texte + Cp(" n'a pas été créé"));
+void InstrMkDir(Machine& m, Instruction& i) {
+  if (LitNom(m, i.Argument) && !Reussit(CreeRepertoire, i.Argument))
+    m.Erreur(Message("Répertoire ") + i.Argument + " n'a pas été créé");
 }
 
-void Interpreteur::InstrRmDir(std::string& texte) {
-  if (LitNom(*this, texte) && !Reussit(::rmdir, texte)) Erreur(Cp("Répertoire ") + texte + Cp(" n'a pas été éffacé"));
+void InstrRmDir(Machine& m, Instruction& i) {
+  if (LitNom(m, i.Argument) && !Reussit(::rmdir, i.Argument))
+    m.Erreur(Message("Répertoire ") + i.Argument + " n'a pas été éffacé");
 }
 
-void Interpreteur::InstrChDir(std::string& texte) {
-  if (LitNom(*this, texte) && !Reussit(::chdir, texte)) Erreur(Cp("Répertoire ") + texte + Cp(" inexistant"));
+void InstrChDir(Machine& m, Instruction& i) {
+  if (LitNom(m, i.Argument) && !Reussit(::chdir, i.Argument))
+    m.Erreur(Message("Répertoire ") + i.Argument + " inexistant");
 }
 
 }  // namespace korvane

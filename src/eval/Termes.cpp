@@ -1,31 +1,16 @@
-// The term readers of the typed evaluators: a number, a variable or array element of the
-// target's type, or a built-in function of that result type.
-#include "eval/Fonctions.h"
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
-#include "interpreter/Interpreteur.h"
+#include "eval/Termes.h"
+
+#include "base/EchecExecution.h"
+#include "base/Texte.h"
+#include "eval/FonctionsChaines.h"
+#include "eval/FonctionsNumeriques.h"
+#include "eval/Operandes.h"
+#include "eval/Resolution.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
 namespace {
-
-bool CommencePar(const std::string& texte, std::string_view jeu) {
-  return !texte.empty() && jeu.find(texte[0]) != std::string_view::npos;
-}
-
-// NAME(arguments): the name upper-cased, and what follows the "(" (at most 255 characters).
-struct Appel {
-  std::string Nom;
-  std::string Apres;
-  // The argument text of a function: the last character is taken to be its ")".
-  std::string Arguments() const { return Apres.substr(0, Apres.empty() ? 0 : Apres.size() - 1); }
-};
-
-Appel CoupeAppel(const std::string& terme) {
-  const std::size_t ouvrante = terme.find('(');
-  return Appel{Majuscules(terme.substr(0, ouvrante)), Copie(terme, ouvrante + 2, 255)};
-}
 
 template <typename Valeur>
 const Fonction<Valeur>* ChercheFonction(std::span<const Fonction<Valeur>> fonctions, const std::string& nom) {
@@ -34,132 +19,143 @@ const Fonction<Valeur>* ChercheFonction(std::span<const Fonction<Valeur>> foncti
   return nullptr;
 }
 
-struct Valeurs {
-  double Reel = 0;
-  int32_t Entier = 0;
-  std::string Chaine;
-};
-
-// Reads a scalar variable of kind `genre`: nothing when the name is absent (Etat back to 0),
-// an error when it is present with another kind.
-std::optional<Valeurs> LitVariable(Interpreteur& it, std::string nom, char genre, bool& present) {
-  char trouve = 0;
-  int32_t adresse = 0;
-  it.ChercheEtiq(nom, trouve, adresse);
-  present = adresse >= 0;
-  if (!present) {
-    it.Etat = kContinue;
-    return std::nullopt;
-  }
-  if (trouve != genre) {
-    it.Erreur("Type incorrect");
-    return std::nullopt;
-  }
-  Valeurs v;
-  it.LitValeur(adresse, genre, v.Reel, v.Entier, v.Chaine);
-  if (it.Etat > kContinue) return std::nullopt;
-  return v;
+// The arguments of NAME(arguments): the last character is taken to be its ")".
+std::string Arguments(const NomIndice& appel) {
+  return appel.Apres.substr(0, appel.Apres.empty() ? 0 : appel.Apres.size() - 1);
 }
 
-// An array element NAME(subscript) of kind `genre`; `typeIncorrect` is the message for
-// an array of another kind.
-std::optional<Valeurs> LitElement(Interpreteur& it, const std::string& terme, char genre, const char* typeIncorrect) {
-  const Appel appel = CoupeAppel(terme);
-  std::string nom = appel.Nom + "(";
-  char trouve = 0;
-  int32_t adresse = 0;
-  it.ChercheEtiq(nom, trouve, adresse);
-  if (adresse < 0) {
-    it.Erreur("Identificateur inconnu");
+template <typename T>
+T Membre(const Valeur& v);
+template <>
+int32_t Membre<int32_t>(const Valeur& v) { return v.Entier; }
+template <>
+double Membre<double>(const Valeur& v) { return v.Reel; }
+template <>
+std::string Membre<std::string>(const Valeur& v) { return v.Chaine; }
+
+// A name that the resolver could not take as a variable of kind `genre`: absent (nothing,
+// `present` false), or present with another kind (an error), or an odd name it reads.
+template <typename T>
+std::optional<T> LitVariable(Machine& m, const std::string& nom, Genre genre, bool& present) {
+  const Symbole* s = ChercheEtiq(m, nom);
+  present = s != nullptr;
+  if (!s) return std::nullopt;
+  if (s->Genre != genre) {
+    m.Erreur("Type incorrect");
     return std::nullopt;
   }
-  if (trouve != genre) {
-    it.Erreur(typeIncorrect);
-    return std::nullopt;
-  }
-  const std::size_t fermante = appel.Apres.find(')');
-  if (fermante == std::string::npos) {
-    it.Erreur("Erreur de syntaxe");
-    return std::nullopt;
-  }
-  const int32_t decalage = it.Indice(appel.Apres.substr(0, fermante));
-  if (it.Etat > kContinue) return std::nullopt;
-  Valeurs v;
-  if (!it.LitCelluleDecalee(adresse, decalage, genre, v.Reel, v.Entier, v.Chaine)) return std::nullopt;
-  return v;
+  const auto v = LitValeur(m, s->Adresse, genre);
+  if (!v) return std::nullopt;
+  return Membre<T>(*v);
 }
 
-[[noreturn]] void EchecConversion(const std::string& terme, const char* suite) {
-  throw EchecExecution("'" + Cp1252VersUtf8(terme) + "' " + suite);
+// An array element NAME(subscript) of kind `genre`; `typeIncorrect` is the message for an
+// array of another kind.
+template <typename T>
+std::optional<T> LitElement(Machine& m, const NomIndice& appel, Genre genre, const Message& typeIncorrect) {
+  const Symbole* s = ChercheEtiq(m, appel.Nom);
+  if (!s) {
+    m.Erreur("Identificateur inconnu");
+    return std::nullopt;
+  }
+  if (s->Genre != genre) {
+    m.Erreur(typeIncorrect);
+    return std::nullopt;
+  }
+  const auto indice = appel.Indice();
+  if (!indice) {
+    m.Erreur("Erreur de syntaxe");
+    return std::nullopt;
+  }
+  const auto decalage = Indice(m, *indice);
+  if (!decalage) return std::nullopt;
+  const auto v = LitValeur(m, int64_t{s->Adresse} + *decalage, genre);
+  if (!v) return std::nullopt;
+  return Membre<T>(*v);
+}
+
+// A function of the term's type, or else an array element.
+template <typename T>
+std::optional<T> LitAppel(Machine& m, const std::string& terme, std::span<const Fonction<T>> fonctions, Genre genre,
+                          const Message& typeIncorrect) {
+  const NomIndice appel = CoupeNomIndice(terme);
+  std::string nom = Majuscules(appel.Nom);
+  nom.pop_back();
+  if (const auto* f = ChercheFonction(fonctions, nom)) return f->Calcule(m, Arguments(appel));
+  return LitElement<T>(m, appel, genre, typeIncorrect);
+}
+
+// The rest of an INTEGER or REAL term once the resolver has left it: a variable of the
+// wrong kind, an undeclared name, a function or an array element.
+template <typename T>
+std::optional<T> TermeNombre(Machine& m, const std::string& terme, Genre genre, std::span<const Fonction<T>> fonctions) {
+  bool present = false;
+  auto variable = LitVariable<T>(m, terme, genre, present);
+  if (present) return variable;
+  if constexpr (std::is_same_v<T, double>)
+    if (Majuscules(terme) == "RND") return m.Hasard.Suivant();
+  if (terme.find('(') == std::string::npos) {
+    m.Erreur(Message("Erreur dans expression ") + terme);
+    return std::nullopt;
+  }
+  return LitAppel<T>(m, terme, fonctions, genre, "Erreur de type");
+}
+
+template <typename T>
+std::optional<T> Terme(Machine& m, const std::string& texte, Genre genre, std::span<const Fonction<T>> fonctions) {
+  const std::string terme = Trim(texte);
+  const Lecture lecture = ResoudTerme(m, terme, genre);
+  if (lecture.Resultat) {
+    if constexpr (std::is_same_v<T, int32_t>) return ValeurEntiere(m, *lecture.Resultat);
+    else return ValeurReelle(m, *lecture.Resultat);
+  }
+  if (lecture.Echec != EchecLecture::Aucun) {
+    SignaleEchecLecture(m, lecture.Echec, terme);
+    return std::nullopt;
+  }
+  return TermeNombre<T>(m, terme, genre, fonctions);
 }
 
 }  // namespace
 
-int32_t Interpreteur::TermeEntier(std::string terme) {
-  terme = Trim(terme);
-  if (terme.empty()) return 0;
-  if (CommencePar(terme, "0123456789+-")) {
-    const auto n = TexteVersEntier(terme);
-    if (!n) EchecConversion(terme, "n'est pas une valeur entière correcte");
-    return *n;
+void SignaleEchecLecture(Machine& m, EchecLecture echec, const std::string& terme) {
+  switch (echec) {
+    case EchecLecture::Aucun: return;
+    case EchecLecture::ChaineSansFin: return m.Erreur("chaine sans fin");
+    case EchecLecture::ExpressionIncorrecte: return m.Erreur("Expression incorrecte");
+    case EchecLecture::EntierIncorrect:
+      throw EchecExecution(Message("'") + terme + "' n'est pas une valeur entière correcte");
+    case EchecLecture::ReelIncorrect:
+      throw EchecExecution(Message("'") + terme + "' n'est pas une valeur flottante correcte");
   }
-  bool present = false;
-  const auto variable = LitVariable(*this, terme, 'I', present);
-  if (present) return variable ? variable->Entier : 0;
-  if (terme.find('(') == std::string::npos) {
-    Erreur("Erreur dans expression " + terme);
-    return 0;
-  }
-  const Appel appel = CoupeAppel(terme);
-  if (const auto* f = ChercheFonction(FonctionsEntieres(), appel.Nom))
-    return f->Calcule(*this, appel.Arguments()).value_or(0);
-  const auto element = LitElement(*this, terme, 'I', "Erreur de type");
-  return element ? element->Entier : 0;
 }
 
-double Interpreteur::TermeReel(std::string terme) {
-  terme = Trim(terme);
-  if (terme.empty()) return 0;
-  if (CommencePar(terme, ".0123456789+-")) {
-    const auto x = TexteVersReel(terme, SeparateurDecimal);
-    if (!x) EchecConversion(terme, "n'est pas une valeur flottante correcte");
-    return *x;
-  }
-  bool present = false;
-  const auto variable = LitVariable(*this, terme, 'R', present);
-  if (present) return variable ? variable->Reel : 0;
-  if (Majuscules(terme) == "RND") return Aleatoire();
-  if (terme.find('(') == std::string::npos) {
-    Erreur("Erreur dans expression " + terme);
-    return 0;
-  }
-  const Appel appel = CoupeAppel(terme);
-  if (const auto* f = ChercheFonction(FonctionsReelles(), appel.Nom))
-    return f->Calcule(*this, appel.Arguments()).value_or(0);
-  const auto element = LitElement(*this, terme, 'R', "Erreur de type");
-  return element ? element->Reel : 0;
+std::optional<int32_t> TermeEntier(Machine& m, const std::string& terme) {
+  return Terme<int32_t>(m, terme, Genre::Entier, FonctionsEntieres());
 }
 
-std::string Interpreteur::TermeChaine(std::string& terme) {
-  terme = Trim(terme);
-  if (CommencePar(terme, "\"")) {
-    LitChaine(terme);
-    return terme;
+std::optional<double> TermeReel(Machine& m, const std::string& terme) {
+  return Terme<double>(m, terme, Genre::Reel, FonctionsReelles());
+}
+
+std::optional<std::string> TermeChaine(Machine& m, const std::string& texte) {
+  std::string terme = Trim(texte);
+  const Lecture lecture = ResoudTerme(m, terme, Genre::Chaine);
+  if (lecture.Resultat) return ValeurChaine(m, *lecture.Resultat);
+  if (lecture.Echec != EchecLecture::Aucun) {
+    SignaleEchecLecture(m, lecture.Echec, terme);
+    return std::nullopt;
   }
   const std::string nom = Majuscules(terme);
-  if (nom == "TIME$") return Monde.Temps.TexteHeure();
-  if (nom == "DATE$") return Monde.Temps.TexteDate();
-  if (nom == "COMMAND$") return TexteParametres;
-  if (nom == "INKEY$") return Monde.Touches.ToucheLue();
+  if (nom == "TIME$") return m.Monde.Temps.TexteHeure();
+  if (nom == "DATE$") return m.Monde.Temps.TexteDate();
+  if (nom == "COMMAND$") return m.TexteParametres;
+  if (nom == "INKEY$") return m.Monde.Touches.ToucheLue();
   if (terme.find('(') == std::string::npos) {
-    LitChaine(terme);
+    if (!LitChaine(m, terme)) return std::nullopt;
     return terme;
   }
-  const Appel appel = CoupeAppel(terme);
-  if (const auto* f = ChercheFonction(FonctionsChaines(), appel.Nom))
-    return f->Calcule(*this, appel.Arguments()).value_or(std::string());
-  const auto element = LitElement(*this, terme, 'S', "erreur de type");
-  return element ? element->Chaine : std::string();
+  return LitAppel<std::string>(m, terme, FonctionsChaines(), Genre::Chaine, "erreur de type");
 }
 
 }  // namespace korvane

@@ -2,14 +2,14 @@
 
 namespace korvane {
 
-CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
+CacheLignes::Entree& CacheLignes::Lit(int index) {
   const auto position = static_cast<std::size_t>(index);
   if (position >= entrees_.size()) entrees_.resize(position + 1);
   if (!entrees_[position]) entrees_[position] = std::make_unique<Entree>();
   Entree& entree = *entrees_[position];
   if (entree.Valide && revision_ && entree.Revision == revision_) return entree;
   entree.Revision = revision_;
-  programme.LitLigne(index, tampon_);
+  programme_.LitLigne(index, tampon_);
   if (!entree.Valide || entree.Source != tampon_) {
     entree.Source = tampon_;
     // A breakpoint marker is not part of the statement.
@@ -19,11 +19,6 @@ CacheLignes::Entree& CacheLignes::Lit(const Programme& programme, int index) {
     entree.Valide = true;
   }
   return entree;
-}
-
-void CacheLignes::Ouvre(const Programme& programme) {
-  entrees_.clear();
-  revision_ = programme.Revision();
 }
 
 }  // namespace korvane

@@ -1,13 +1,14 @@
-// Control flow: jumps, subroutines, IF blocks and loops. Partners (ENDIF, NEXT, WEND...)
-// are found by reading the following lines of the text, without counting nesting; the way
-// back to a caller or to the top of a loop lives on the return stack.
+#include "interpreter/Controle.h"
+
 #include <algorithm>
-#include <cstdint>
 #include <limits>
 
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
-#include "interpreter/Interpreteur.h"
+#include "base/Nombres.h"
+#include "base/Texte.h"
+#include "eval/Conditions.h"
+#include "eval/Operandes.h"
+#include "interpreter/CacheLignes.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
@@ -17,20 +18,22 @@ namespace {
 // text are read, whatever `depuis` holds (it may come from a stray stack entry). Lines are
 // seen as the dispatcher sees them: marker-free, tabs as blanks, trimmed, upper-cased.
 template <typename Predicat>
-int ChercheLigne(Interpreteur& it, const Programme& programme, int64_t depuis, Predicat estPartenaire) {
-  for (int64_t k = std::max<int64_t>(depuis, 0); k < programme.NbLignes(); ++k) {
+int ChercheLigne(CacheLignes& lignes, int64_t depuis, Predicat estPartenaire) {
+  for (int64_t k = std::max<int64_t>(depuis, 0); k < lignes.NbLignes(); ++k) {
     const int index = static_cast<int>(k);
-    if (estPartenaire(it.LigneMajuscule(programme, index))) return index;
+    if (estPartenaire(lignes.Majuscule(index))) return index;
   }
   return -1;
 }
 
 // The line of the label or SUB `nom` when it has kind `attendu`, otherwise -1.
-int32_t LigneCible(Interpreteur& it, std::string nom, char attendu) {
-  char genre = 0;
-  int32_t adresse = 0;
-  it.ChercheEtiq(nom, genre, adresse);
-  return adresse >= 0 && genre == attendu ? adresse : -1;
+int32_t LigneCible(const Machine& m, const std::string& nom, Genre attendu) {
+  const Symbole* s = ChercheEtiq(m, nom);
+  return s && s->Adresse >= 0 && s->Genre == attendu ? s->Adresse : -1;
+}
+
+int32_t LigneEtiquette(const Machine& m, const std::string& argument) {
+  return LigneCible(m, Majuscules(Trim(argument)) + ":", Genre::Etiquette);
 }
 
 bool EstFinSi(const std::string& u) { return u == "ENDIF" || u == "END IF"; }
@@ -46,112 +49,129 @@ std::string ApresMot(const std::string& texte, std::size_t position, std::size_t
   return Trim(Copie(texte, position + decalage, 255));
 }
 
+void Saute(Machine& m, const std::string& etiquette, int& Ligne) {
+  const int32_t cible = LigneEtiquette(m, etiquette);
+  if (cible < 0) return m.Erreur("Etiquette non trouvée");
+  Ligne = cible;
+}
+
+// The four entries FOR pushes, popped: step, limit, cell, line of the FOR.
+struct BoucleFor {
+  int32_t Pas = 0, Limite = 0, Adresse = 0, LigneFor = 0;
+};
+
+// Each entry is popped, and each failure reported, even after an earlier one failed.
+std::optional<BoucleFor> DepileFor(Machine& m) {
+  BoucleFor b;
+  bool depiles = true;
+  for (int32_t* entree : {&b.Pas, &b.Limite, &b.Adresse, &b.LigneFor}) {
+    const auto valeur = Depile(m);
+    if (valeur) *entree = *valeur;
+    depiles = depiles && valeur;
+  }
+  if (!depiles) return std::nullopt;
+  return b;
+}
+
+void EmpileFor(Machine& m, const BoucleFor& b) {
+  for (int32_t entree : {b.LigneFor, b.Adresse, b.Limite, b.Pas}) Empile(m, entree);
+}
+
 }  // namespace
 
 // ---- Jumps and subroutines
 
-void Interpreteur::InstrGoto(const std::string& argument, int& Ligne) {
-  const int32_t cible = LigneCible(*this, Majuscules(Trim(argument)) + ":", 'L');
-  if (cible < 0) return Erreur("Etiquette non trouvée");
-  Ligne = cible;
-}
+void InstrGoto(Machine& m, Instruction& i) { Saute(m, i.Argument, i.Ligne); }
 
-void Interpreteur::InstrGosub(const std::string& argument, int& Ligne) {
-  const int32_t cible = LigneCible(*this, Majuscules(Trim(argument)) + ":", 'L');
-  if (cible < 0) return Erreur("Etiquette non trouvée");
+void InstrGosub(Machine& m, Instruction& i) {
+  const int32_t cible = LigneEtiquette(m, i.Argument);
+  if (cible < 0) return m.Erreur("Etiquette non trouvée");
   // The target is taken even when the push fails: it is then the line the run stops on.
-  Empile(Ligne);
-  Ligne = cible;
+  Empile(m, i.Ligne);
+  i.Ligne = cible;
 }
 
-void Interpreteur::InstrReturn(int& Ligne) {
-  int32_t retour = Ligne;
-  Depile(retour);
-  Ligne = retour;
+void Retour(Machine& m, int& Ligne) {
+  if (const auto retour = Depile(m)) Ligne = *retour;
 }
 
-void Interpreteur::InstrCall(const std::string& argument, int& Ligne) {
-  const int32_t cible = LigneCible(*this, Majuscules(Trim(argument)), 'P');
-  if (cible < 0) return Erreur("Sub non trouvé");
-  Empile(Ligne);
-  Ligne = cible;
+void InstrReturn(Machine& m, Instruction& i) { Retour(m, i.Ligne); }
+
+void InstrCall(Machine& m, Instruction& i) {
+  const int32_t cible = LigneCible(m, Majuscules(Trim(i.Argument)), Genre::Sub);
+  if (cible < 0) return m.Erreur("Sub non trouvé");
+  Empile(m, i.Ligne);
+  i.Ligne = cible;
 }
 
-void Interpreteur::InstrExit(const Programme& programme, const std::string& argument, int& Ligne) {
-  const std::string quoi = Majuscules(Trim(argument));
-  if (quoi == "SUB") return InstrReturn(Ligne);
+void InstrExit(Machine& m, Instruction& i) {
+  const std::string quoi = Majuscules(Trim(i.Argument));
+  if (quoi == "SUB") return Retour(m, i.Ligne);
   if (quoi == "FOR") {
-    int32_t pas = 0, limite = 0, adresse = 0, ligneFor = 0;
-    for (int32_t* entree : {&pas, &limite, &adresse, &ligneFor}) Depile(*entree);
-    if (Etat > kContinue) return;
-    const int k = ChercheLigne(*this, programme, ligneFor, [](const std::string& u) { return u == "NEXT"; });
-    if (k < 0) return Erreur("FOR sans NEXT");
-    Ligne = k;
+    const auto boucle = DepileFor(m);
+    if (!boucle) return;
+    const int k = ChercheLigne(i.Lignes, boucle->LigneFor, [](const std::string& u) { return u == "NEXT"; });
+    if (k < 0) return m.Erreur("FOR sans NEXT");
+    i.Ligne = k;
     return;
   }
   // EXIT WHILE and EXIT DO leave their loop's entry on the stack.
   int k = -1;
-  if (quoi == "WHILE") k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u == "WEND"; });
-  if (quoi == "DO") k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u.starts_with("LOOP"); });
-  if (k >= 0) Ligne = k;
+  if (quoi == "WHILE") k = ChercheLigne(i.Lignes, i.Ligne, [](const std::string& u) { return u == "WEND"; });
+  if (quoi == "DO") k = ChercheLigne(i.Lignes, i.Ligne, [](const std::string& u) { return u.starts_with("LOOP"); });
+  if (k >= 0) i.Ligne = k;
 }
 
 // ---- IF blocks
 
-bool DecoupeIf(const std::string& argument, std::string& condition, std::string& apres) {
+std::optional<SiAlors> DecoupeIf(const std::string& argument) {
   const std::size_t alors = Position("THEN", Majuscules(argument));
-  if (alors == 0) return false;
-  condition = Trim(argument.substr(0, alors - 1));
-  apres = Majuscules(ApresMot(argument, alors, 5));
-  return true;
+  if (alors == 0) return std::nullopt;
+  return SiAlors{Trim(argument.substr(0, alors - 1)), Majuscules(ApresMot(argument, alors, 5))};
 }
 
-void Interpreteur::InstrIf(const Programme& programme, const std::string& argument, int& Ligne) {
-  std::string condition, apres;
-  if (!DecoupeIf(argument, condition, apres)) return Erreur("THEN manquant");
-  bool vrai = false;
-  EvalCondition(condition, vrai);
-  if (Etat > kContinue) return;
-  SuiteIf(programme, apres, vrai, Ligne);
+void InstrIf(Machine& m, Instruction& i) {
+  const auto si = DecoupeIf(i.Argument);
+  if (!si) return m.Erreur("THEN manquant");
+  const auto vrai = EvalCondition(m, si->Condition);
+  if (!vrai) return;
+  SuiteIf(m, i.Lignes, si->Apres, *vrai, i.Ligne);
 }
 
-void Interpreteur::SuiteIf(const Programme& programme, const std::string& apres, bool vrai, int& Ligne) {
+void SuiteIf(Machine& m, CacheLignes& lignes, const std::string& apres, bool vrai, int& Ligne) {
   if (!apres.empty()) {
     // One-line form: the words after THEN and ELSE are labels, never statements.
     const std::size_t sinon = Position("ELSE", apres);
     if (sinon == 0) {
-      if (vrai) InstrGoto(apres, Ligne);
+      if (vrai) Saute(m, apres, Ligne);
       return;
     }
-    InstrGoto(vrai ? Trim(apres.substr(0, sinon - 1)) : ApresMot(apres, sinon, 5), Ligne);
+    Saute(m, vrai ? Trim(apres.substr(0, sinon - 1)) : ApresMot(apres, sinon, 5), Ligne);
     return;
   }
   if (vrai) return;
-  const int k = ChercheLigne(*this, programme, int64_t{Ligne} + 1, EstSinonOuFinSi);
-  if (k < 0) return Erreur("Else ou Endif non trouvé");
+  const int k = ChercheLigne(lignes, int64_t{Ligne} + 1, EstSinonOuFinSi);
+  if (k < 0) return m.Erreur("Else ou Endif non trouvé");
   Ligne = k;
 }
 
-void Interpreteur::InstrElse(const Programme& programme, int& Ligne) {
-  if (const int k = ChercheLigne(*this, programme, Ligne, EstFinSi); k >= 0) Ligne = k;
+void InstrElse(Machine&, Instruction& i) {
+  if (const int k = ChercheLigne(i.Lignes, i.Ligne, EstFinSi); k >= 0) i.Ligne = k;
 }
 
 // ---- FOR / NEXT
 
-void Interpreteur::InstrFor(const std::string& argument, int& Ligne) {
-  const std::string u = Majuscules(argument);
+void InstrFor(Machine& m, Instruction& i) {
+  const std::string u = Majuscules(i.Argument);
   const std::size_t egal = u.find('=');
-  if (egal == std::string::npos) return Erreur("erreur de syntaxe");
-  std::string nom = Trim(u.substr(0, egal));
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0) return Erreur("Variable inconnue");
-  if (genre != 'I') return Erreur("Type de variable incorrect");
+  if (egal == std::string::npos) return m.Erreur("erreur de syntaxe");
+  const Symbole* variable = ChercheEtiq(m, Trim(u.substr(0, egal)));
+  if (!variable) return m.Erreur("Variable inconnue");
+  if (variable->Genre != Genre::Entier) return m.Erreur("Type de variable incorrect");
 
   const std::string bornes = u.substr(egal + 1);
   const std::size_t a = Position("TO", bornes);
-  if (a == 0) return Erreur("erreur de syntaxe");
+  if (a == 0) return m.Erreur("erreur de syntaxe");
   std::string debut = Trim(bornes.substr(0, a - 1));
   const std::string reste = Copie(bornes, a + 3, 255);
   std::string limite = reste;
@@ -163,84 +183,71 @@ void Interpreteur::InstrFor(const std::string& argument, int& Ligne) {
   limite = Trim(limite);
   pas = Trim(pas);
 
-  // An operand that cannot be read still goes on to its conversion, which reports it too;
-  // the failure is remembered because a later name lookup clears Etat.
-  bool lectureEchouee = false;
-  for (std::string* operande : {&debut, &limite, &pas}) {
-    LitOperande(*operande);
-    lectureEchouee = lectureEchouee || Etat > kContinue;
-  }
+  // An operand that cannot be read still goes on to its conversion, which reports it too.
+  bool lus = true;
+  for (std::string* operande : {&debut, &limite, &pas}) lus = LitOperande(m, *operande) && lus;
   const auto valeurLimite = TexteVersEntier(limite);
   const auto valeurPas = TexteVersEntier(pas);
-  if (!valeurLimite || !valeurPas) return Erreur("Types de données incompatibles");
-  EcritValeur(debut, 'I', adresse);
-  if (lectureEchouee || Etat > kContinue) {
-    Etat = kArret;
-    return;
-  }
-  for (int32_t entree : {Ligne, adresse, *valeurLimite, *valeurPas}) Empile(entree);
+  if (!valeurLimite || !valeurPas) return m.Erreur("Types de données incompatibles");
+  if (!EcritValeur(m, debut, Genre::Entier, variable->Adresse) || !lus) return;
+  EmpileFor(m, {*valeurPas, *valeurLimite, variable->Adresse, i.Ligne});
 }
 
-void Interpreteur::InstrNext(int& Ligne) {
-  int32_t pas = 0, limite = 0, adresse = 0, ligneFor = 0;
-  for (int32_t* entree : {&pas, &limite, &adresse, &ligneFor}) Depile(*entree);
-  if (Etat > kContinue) return;
-
-  double reel = 0;
-  int32_t entier = 0;
-  std::string texte;
-  LitValeur(adresse, 'I', reel, entier, texte);
-  if (Etat > kContinue) return;
+void InstrNext(Machine& m, Instruction& i) {
+  auto boucle = DepileFor(m);
+  if (!boucle) return;
+  const auto compteur = LitValeur(m, boucle->Adresse, Genre::Entier);
+  if (!compteur) return;
   // Past the 32-bit range the write fails with its conversion message instead of wrapping.
-  const int64_t valeur = int64_t{entier} + pas;
-  EcritValeur(std::to_string(valeur), 'I', adresse);
-  if (Etat > kContinue) return;
+  const int64_t valeur = int64_t{compteur->Entier} + boucle->Pas;
+  if (!EcritValeur(m, std::to_string(valeur), Genre::Entier, boucle->Adresse)) return;
 
-  const bool fini = (pas > 0 && valeur > limite) || (pas < 0 && valeur < limite);
+  const bool fini = (boucle->Pas > 0 && valeur > boucle->Limite) || (boucle->Pas < 0 && valeur < boucle->Limite);
   if (fini) return;
-  Ligne = ligneFor;
-  for (int32_t entree : {ligneFor, adresse, limite, pas}) Empile(entree);
+  i.Ligne = boucle->LigneFor;
+  EmpileFor(m, *boucle);
 }
 
 // ---- WHILE / WEND, DO / LOOP
 
-void Interpreteur::InstrWhile(const Programme& programme, const std::string& argument, int& Ligne) {
-  bool vrai = false;
-  EvalCondition(argument, vrai);
-  if (Etat > kContinue) return;
-  SuiteWhile(programme, vrai, Ligne);
+void InstrWhile(Machine& m, Instruction& i) {
+  const auto vrai = EvalCondition(m, i.Argument);
+  if (!vrai) return;
+  SuiteWhile(m, i.Lignes, *vrai, i.Ligne);
 }
 
-void Interpreteur::SuiteWhile(const Programme& programme, bool vrai, int& Ligne) {
-  if (vrai) return Empile(Ligne);
-  const int k = ChercheLigne(*this, programme, Ligne, [](const std::string& u) { return u == "WEND"; });
-  if (k < 0) return Erreur("WHILE sans WEND");
+void SuiteWhile(Machine& m, CacheLignes& lignes, bool vrai, int& Ligne) {
+  if (vrai) {
+    Empile(m, Ligne);
+    return;
+  }
+  const int k = ChercheLigne(lignes, Ligne, [](const std::string& u) { return u == "WEND"; });
+  if (k < 0) return m.Erreur("WHILE sans WEND");
   Ligne = k;
 }
 
-void Interpreteur::InstrWend(int& Ligne) {
-  int32_t ligneWhile = 0;
-  Depile(ligneWhile);
-  if (Etat > kContinue) return;
+void InstrWend(Machine& m, Instruction& i) {
+  const auto ligneWhile = Depile(m);
+  if (!ligneWhile) return;
   // The WHILE line itself runs next. A stray entry must not overflow; the run loop refuses
   // a negative line.
-  Ligne = ligneWhile > std::numeric_limits<int32_t>::min() ? ligneWhile - 1 : ligneWhile;
+  i.Ligne = *ligneWhile > std::numeric_limits<int32_t>::min() ? *ligneWhile - 1 : *ligneWhile;
 }
 
-void Interpreteur::InstrLoop(const std::string& argument, int& Ligne) {
-  int32_t ligneDo = 0;
-  Depile(ligneDo);
-  if (Etat > kContinue) return;
-  bool vrai = false;
-  EvalCondition(argument, vrai);
-  if (Etat > kContinue) return;
-  SuiteLoop(ligneDo, vrai, Ligne);
+void InstrDo(Machine& m, Instruction& i) { Empile(m, i.Ligne); }
+
+void InstrLoop(Machine& m, Instruction& i) {
+  const auto ligneDo = Depile(m);
+  if (!ligneDo) return;
+  const auto vrai = EvalCondition(m, i.Argument);
+  if (!vrai) return;
+  SuiteLoop(m, *ligneDo, *vrai, i.Ligne);
 }
 
-void Interpreteur::SuiteLoop(int32_t ligneDo, bool vrai, int& Ligne) {
+void SuiteLoop(Machine& m, int32_t ligneDo, bool vrai, int& Ligne) {
   if (vrai) return;
   Ligne = ligneDo;
-  Empile(ligneDo);
+  Empile(m, ligneDo);
 }
 
 }  // namespace korvane

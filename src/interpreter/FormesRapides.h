@@ -7,36 +7,27 @@
 #include <cstdint>
 #include <string>
 
-#include "eval/Calcul.h"
-#include "eval/Comparaison.h"
+#include "base/Calcul.h"
+#include "base/Comparaison.h"
+#include "eval/Resolution.h"
 
 namespace korvane {
 
-class Interpreteur;
-class Programme;
+class CacheLignes;
 struct LigneAnalysee;
-
-// One operand: a cell of a store, or a constant (its value text, and its number for terms).
-struct OperandeRapide {
-  enum class Sorte : uint8_t { Constante, Entier, Reel, Chaine };
-  Sorte Genre = Sorte::Constante;
-  int32_t Cellule = 0;
-  int32_t Entier = 0;
-  double Reel = 0;
-  std::string Texte;
-};
+struct Machine;
 
 struct FormeRapide {
-  using Fonction = void (*)(Interpreteur&, const Programme&, const FormeRapide&, int& Ligne);
+  using Fonction = void (*)(Machine&, CacheLignes&, const FormeRapide&, int& Ligne);
   Fonction Executer = nullptr;  // none: the line runs through its text
   int32_t Cible = 0;            // target cell, or jump line
-  OperandeRapide Gauche, Droite;
+  Resolu Gauche, Droite;
   OperateurArith Operateur = OperateurArith::Aucun;
   Comparaison Test = Comparaison::Egal;
   std::string Apres;            // what follows THEN
 };
 
 // Fills `forme` when the line has a compiled form; leaves it empty otherwise.
-void CompileFormeRapide(const Interpreteur& it, const LigneAnalysee& analyse, FormeRapide& forme);
+void CompileFormeRapide(const Machine& m, const LigneAnalysee& analyse, FormeRapide& forme);
 
 }  // namespace korvane

@@ -1,59 +1,51 @@
 #include "interpreter/Interpreteur.h"
 
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
+#include "base/EchecExecution.h"
+#include "base/Nombres.h"
+#include "eval/Fichiers.h"
+#include "interpreter/Execution.h"
+#include "machine/Machine.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
-Interpreteur::Interpreteur(Peripheriques peripheriques) : Monde(peripheriques) { RazTables(); }
+Interpreteur::Interpreteur(Peripheriques peripheriques) : m_(std::make_unique<Machine>(peripheriques)) {}
 
 Interpreteur::~Interpreteur() {
   try {
-    CloseAll();
+    static_cast<void>(korvane::CloseAll(*m_));
   } catch (...) {
     // A printer that fails while the interpreter is destroyed has nobody left to tell.
   }
 }
 
-void Interpreteur::Erreur(const char* litteral) { Erreur(Cp(litteral)); }
+void Interpreteur::InitPrg(const std::string& nomFichier) { korvane::InitPrg(*m_, nomFichier); }
 
-void Interpreteur::Erreur(const std::string& message) {
-  Etat = kArret;
-  Monde.Messages.Affiche(message);
+void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, const int& pas) {
+  korvane::Exec(*m_, programme, debut, resultat, pas);
 }
 
-void Interpreteur::InitPrg(const std::string& nomFichier) {
-  const std::size_t separateur = nomFichier.find_last_of("/\\");
-  NomProgramme = separateur == std::string::npos ? nomFichier : nomFichier.substr(separateur + 1);
-}
+bool Interpreteur::CloseAll() { return korvane::CloseAll(*m_); }
 
-void Interpreteur::DebutExec() {
-  Monde.Ecran.Montre("Korvane - " + NomProgramme);
-  CurseurX = 0;
-  CurseurY = 0;
-}
+const std::string& Interpreteur::TexteParametres() const { return m_->TexteParametres; }
+void Interpreteur::ChangeParametres(std::string texte) { m_->TexteParametres = std::move(texte); }
+char Interpreteur::SeparateurDecimal() const { return m_->SeparateurDecimal; }
+void Interpreteur::ChangeSeparateurDecimal(char separateur) { m_->SeparateurDecimal = separateur; }
 
-void Interpreteur::CloseAll() {
-  for (int c = 1; c <= 3; ++c)
-    if (!Canaux[c].Ferme()) Etat = kArret;
-  if (ImprimanteOuverte) {
-    ImprimanteOuverte = false;
-    try {
-      Monde.Printer.FinTravail();
-    } catch (const EchecExecution&) {
-      Etat = kArret;
-    }
+std::span<const Symbole> Interpreteur::Symboles() const { return m_->Symboles.Symboles(); }
+int Interpreteur::ElementsEnPile() const { return m_->Pile.Hauteur(); }
+const Symbole* Interpreteur::ChercheEtiq(std::string_view nom) const { return korvane::ChercheEtiq(*m_, nom); }
+std::optional<int32_t> Interpreteur::Indice(const std::string& texte) { return korvane::Indice(*m_, texte); }
+
+std::optional<std::string> Interpreteur::LitValeur(int64_t cellule, Genre genre) {
+  const auto valeur = korvane::LitValeur(*m_, cellule, genre);
+  if (!valeur) return std::nullopt;
+  switch (genre) {
+    case Genre::Entier: return EntierVersTexte(valeur->Entier);
+    case Genre::Reel: return FormatReel(valeur->Reel, m_->SeparateurDecimal);
+    case Genre::Chaine: return valeur->Chaine;
+    default: return std::string();
   }
-}
-
-void Interpreteur::Randomize() {
-  Graine = static_cast<uint32_t>(Monde.Temps.MillisecondesUtcDuJour());
-}
-
-double Interpreteur::Aleatoire() {
-  // A 32-bit linear congruential sequence: uniform in [0, 1).
-  Graine = Graine * 1664525u + 1013904223u;
-  return Graine / 4294967296.0;
 }
 
 }  // namespace korvane

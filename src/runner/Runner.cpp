@@ -4,8 +4,8 @@
 #include <locale>
 #include <ostream>
 
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
+#include "base/Texte.h"
+#include "base/EchecExecution.h"
 #include "interpreter/Interpreteur.h"
 #include "runner/Terminal.h"
 
@@ -91,8 +91,8 @@ int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>&
   HorlogeSysteme horloge;
   ClavierTerminal clavier(interruption);
   Interpreteur interpreteur({ecran, saisie, messages, imprimante, horloge, clavier});
-  interpreteur.SeparateurDecimal = options.SeparateurDecimal.value_or(SeparateurDuSysteme());
-  interpreteur.TexteParametres = Utf8VersCp1252(options.Parametres);
+  interpreteur.ChangeSeparateurDecimal(options.SeparateurDecimal.value_or(SeparateurDuSysteme()));
+  interpreteur.ChangeParametres(Utf8VersCp1252(options.Parametres));
   interpreteur.InitPrg(options.Fichier);
 
   const Lignes programme(lignes);

@@ -6,8 +6,8 @@
 #include <istream>
 #include <ostream>
 
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
+#include "base/Texte.h"
+#include "base/EchecExecution.h"
 
 namespace korvane {
 
@@ -47,7 +47,7 @@ std::ostream& ImprimanteTerminal::Flux() { return fichier_.empty() ? sortie_ : p
 void ImprimanteTerminal::DebutTravail() {
   if (fichier_.empty()) return;
   page_.open(fichier_, std::ios::binary | std::ios::trunc);
-  if (!page_) throw EchecExecution("Impossible d'ouvrir l'imprimante " + fichier_);
+  if (!page_) throw EchecExecution(Message("Impossible d'ouvrir l'imprimante ") + Utf8VersCp1252(fichier_));
 }
 
 void ImprimanteTerminal::Ecrit(const std::string& texte) {

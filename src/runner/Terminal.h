@@ -8,7 +8,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "interpreter/Peripheriques.h"
+#include "machine/Peripheriques.h"
 
 namespace korvane {
 

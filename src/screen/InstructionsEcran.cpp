@@ -1,12 +1,13 @@
-// The statements that draw on the run window or read through its input box.
-#include <algorithm>
+#include "screen/InstructionsEcran.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
 
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
-#include "interpreter/Interpreteur.h"
+#include "base/Nombres.h"
+#include "base/Texte.h"
+#include "eval/Operandes.h"
+#include "machine/Symboles.h"
 
 namespace korvane {
 
@@ -17,13 +18,6 @@ constexpr int kMargeSaisieDroite = 10;
 constexpr int64_t kPlusPetiteCouleur = 0;
 constexpr int64_t kPlusGrandeCouleur = 15;
 
-// Pixel positions saturate: a cursor pushed far beyond the window stays there, invisible,
-// instead of overflowing.
-int Borne(int64_t valeur) {
-  return static_cast<int>(std::clamp<int64_t>(valeur, std::numeric_limits<int32_t>::min(),
-                                              std::numeric_limits<int32_t>::max()));
-}
-
 // The number as written, from what Indice gives (the number minus 1, wrapped to 32 bits:
 // only the smallest integer wraps to the largest).
 int64_t NombreEcrit(int32_t indice) {
@@ -31,34 +25,27 @@ int64_t NombreEcrit(int32_t indice) {
   return static_cast<int64_t>(indice) + 1;
 }
 
-void NouvelleLigne(Interpreteur& it) {
-  it.CurseurX = 0;
-  it.CurseurY = Borne(static_cast<int64_t>(it.CurseurY) + kHauteurLigne);
-}
-
 // "a,b" of LOCATE and COLOR: each an integer literal or an INTEGER variable.
-bool LitDeuxNombres(Interpreteur& it, const std::string& texte, int64_t& premier, int64_t& second) {
+bool LitDeuxNombres(Machine& m, const std::string& texte, int64_t& premier, int64_t& second) {
   const std::size_t virgule = texte.find(',');
-  if (virgule == std::string::npos) {
-    it.Erreur("Erreur dans paramètres");
-    return false;
-  }
-  const int32_t indicePremier = it.Indice(texte.substr(0, virgule));
-  if (it.Etat > kContinue) return false;
-  const int32_t indiceSecond = it.Indice(texte.substr(virgule + 1));
-  if (it.Etat > kContinue) return false;
-  premier = NombreEcrit(indicePremier);
-  second = NombreEcrit(indiceSecond);
+  if (virgule == std::string::npos) return Echoue(m, "Erreur dans paramètres");
+  const auto indicePremier = Indice(m, texte.substr(0, virgule));
+  if (!indicePremier) return false;
+  const auto indiceSecond = Indice(m, texte.substr(virgule + 1));
+  if (!indiceSecond) return false;
+  premier = NombreEcrit(*indicePremier);
+  second = NombreEcrit(*indiceSecond);
   return true;
 }
 
 // Opens the input box at the text cursor, just below it on the screen.
-bool DemandeSaisie(Interpreteur& it, std::string& saisie) {
-  const Geometrie fenetre = it.Monde.Ecran.Fenetre();
-  const int gauche = Borne(static_cast<int64_t>(fenetre.Gauche) + it.CurseurX);
-  const int haut = Borne(static_cast<int64_t>(fenetre.Haut) + it.CurseurY + kMargeSaisieHaut);
-  const int largeur = Borne(static_cast<int64_t>(fenetre.LargeurExterne) - it.CurseurX - kMargeSaisieDroite);
-  return it.Monde.Saisie.Saisit(gauche, haut, largeur, saisie);
+bool DemandeSaisie(Machine& m, std::string& saisie) {
+  const Geometrie fenetre = m.Monde.Ecran.Fenetre();
+  const EtatEcran& e = m.Ecran;
+  const int gauche = Borne(static_cast<int64_t>(fenetre.Gauche) + e.CurseurX);
+  const int haut = Borne(static_cast<int64_t>(fenetre.Haut) + e.CurseurY + kMargeSaisieHaut);
+  const int largeur = Borne(static_cast<int64_t>(fenetre.LargeurExterne) - e.CurseurX - kMargeSaisieDroite);
+  return m.Monde.Saisie.Saisit(gauche, haut, largeur, saisie);
 }
 
 // An end point of LINE; its coordinates are integer literals only.
@@ -88,77 +75,87 @@ bool RetireBoite(std::string& point) {
 
 }  // namespace
 
-void Interpreteur::InstrCls() {
-  const Geometrie fenetre = Monde.Ecran.Fenetre();
-  Monde.Ecran.Rectangle(0, 0, fenetre.LargeurExterne, fenetre.HauteurExterne);
+bool TexteValide(const std::string& texte, Genre genre) {
+  const auto contientUnDe = [&](std::string_view jeu) { return texte.find_first_of(jeu) != std::string::npos; };
+  // Any text, the empty one included, is a valid STRING answer.
+  if (genre == Genre::Chaine) return true;
+  if (texte.empty()) return false;
+  switch (genre) {
+    case Genre::Entier: return contientUnDe("-+0123456789");
+    case Genre::Reel: return contientUnDe(",-+0123456789");
+    default: return false;
+  }
 }
 
-void Interpreteur::InstrPrint(std::string& texte) {
+void InstrCls(Machine& m, Instruction&) {
+  const Geometrie fenetre = m.Monde.Ecran.Fenetre();
+  m.Monde.Ecran.Rectangle(0, 0, fenetre.LargeurExterne, fenetre.HauteurExterne);
+}
+
+void InstrPrint(Machine& m, Instruction& i) {
+  std::string& texte = i.Argument;
   if (texte.empty()) {
-    NouvelleLigne(*this);
-    Monde.Ecran.FinDeLigne();
+    m.Ecran.NouvelleLigne();
+    m.Monde.Ecran.FinDeLigne();
     return;
   }
   const bool resteSurLaLigne = texte.back() == ';';
   if (resteSurLaLigne) texte.pop_back();
   if (texte.empty()) return;
 
-  LitOperande(texte);
-  if (Etat > kContinue) return;
-  Monde.Ecran.DessineTexte(CurseurX, CurseurY, texte);
-  CurseurX = Borne(static_cast<int64_t>(CurseurX) + Monde.Ecran.LargeurTexte(texte));
+  if (!LitOperande(m, texte)) return;
+  m.Monde.Ecran.DessineTexte(m.Ecran.CurseurX, m.Ecran.CurseurY, texte);
+  m.Ecran.Avance(m.Monde.Ecran.LargeurTexte(texte));
   if (resteSurLaLigne) return;
-  NouvelleLigne(*this);
-  Monde.Ecran.FinDeLigne();
+  m.Ecran.NouvelleLigne();
+  m.Monde.Ecran.FinDeLigne();
 }
 
-void Interpreteur::InstrLocate(std::string& texte) {
+void InstrLocate(Machine& m, Instruction& i) {
   int64_t rangee = 0, colonne = 0;
-  if (!LitDeuxNombres(*this, texte, rangee, colonne)) return;
-  if (rangee < 1 || colonne < 1) return Erreur("Valeur de paramètre incorrecte");
-  CurseurX = Borne((colonne - 1) * kLargeurColonne);
-  CurseurY = Borne((rangee - 1) * kHauteurLigne);
+  if (!LitDeuxNombres(m, i.Argument, rangee, colonne)) return;
+  if (rangee < 1 || colonne < 1) return m.Erreur("Valeur de paramètre incorrecte");
+  m.Ecran.Place((colonne - 1) * EtatEcran::kLargeurColonne, (rangee - 1) * EtatEcran::kHauteurLigne);
 }
 
-void Interpreteur::InstrColor(std::string& texte) {
+void InstrColor(Machine& m, Instruction& i) {
   int64_t avantPlan = 0, arrierePlan = 0;
-  if (!LitDeuxNombres(*this, texte, avantPlan, arrierePlan)) return;
+  if (!LitDeuxNombres(m, i.Argument, avantPlan, arrierePlan)) return;
   const auto horsPalette = [](int64_t n) { return n < kPlusPetiteCouleur || n > kPlusGrandeCouleur; };
-  if (horsPalette(avantPlan) || horsPalette(arrierePlan)) return Erreur("Valeur de paramètre incorrecte");
+  if (horsPalette(avantPlan) || horsPalette(arrierePlan)) return m.Erreur("Valeur de paramètre incorrecte");
   // The background is only checked: the window keeps its white brush.
-  CouleurTexte = Palette[static_cast<std::size_t>(avantPlan)];
-  Monde.Ecran.ChangeCouleurTexte(CouleurTexte);
+  m.Ecran.CouleurTexte = m.Ecran.Palette(static_cast<int>(avantPlan));
+  m.Monde.Ecran.ChangeCouleurTexte(m.Ecran.CouleurTexte);
 }
 
-void Interpreteur::InstrLine(std::string& texte) {
+void InstrLine(Machine& m, Instruction& i) {
+  const std::string& texte = i.Argument;
   const std::size_t tiret = texte.find('-');
-  if (tiret == std::string::npos) return Erreur("Erreur de syntaxe");
+  if (tiret == std::string::npos) return m.Erreur("Erreur de syntaxe");
   const std::string premier = Trim(texte.substr(0, tiret));
   std::string second = Trim(texte.substr(tiret + 1));
   const bool boite = RetireBoite(second);
 
   const auto debut = LitPoint(premier);
   const auto fin = LitPoint(second);
-  if (!debut || !fin) return Erreur("Erreur dans l'expression");
-  if (boite) Monde.Ecran.Rectangle(debut->X, debut->Y, fin->X, fin->Y);
-  else Monde.Ecran.Trait(debut->X, debut->Y, fin->X, fin->Y);
+  if (!debut || !fin) return m.Erreur("Erreur dans l'expression");
+  if (boite) m.Monde.Ecran.Rectangle(debut->X, debut->Y, fin->X, fin->Y);
+  else m.Monde.Ecran.Trait(debut->X, debut->Y, fin->X, fin->Y);
 }
 
-void Interpreteur::InstrInput(std::string& texte) {
-  std::string nom = Majuscules(texte);
-  char genre = 0;
-  int32_t adresse = 0;
-  ChercheEtiq(nom, genre, adresse);
-  if (adresse < 0) return Erreur(Cp("Variable ") + nom + Cp(" n'existe pas"));
+void InstrInput(Machine& m, Instruction& i) {
+  const std::string nom = Majuscules(i.Argument);
+  const Symbole* s = ChercheEtiq(m, nom);
+  if (!s) return m.Erreur(Message("Variable ") + nom + " n'existe pas");
 
   std::string saisie;
   // A cancelled box accepted nothing: like a rejected answer, the run simply goes on.
-  if (!DemandeSaisie(*this, saisie)) return;
-  if (!TexteValide(saisie, genre)) return;
+  if (!DemandeSaisie(m, saisie)) return;
+  if (!TexteValide(saisie, s->Genre)) return;
 
-  Monde.Ecran.DessineSaisie(CurseurX, CurseurY, saisie);
-  NouvelleLigne(*this);
-  EcritValeur(saisie, genre, adresse);
+  m.Monde.Ecran.DessineSaisie(m.Ecran.CurseurX, m.Ecran.CurseurY, saisie);
+  m.Ecran.NouvelleLigne();
+  EcritValeur(m, saisie, s->Genre, s->Adresse);
 }
 
 }  // namespace korvane

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BancEvaluation.h"
-#include "eval/Calcul.h"
+#include "base/Calcul.h"
 
 namespace korvane::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "eval/Nombres.h"
-#include "eval/Texte.h"
+#include "base/Nombres.h"
+#include "base/Texte.h"
 #include "support/Banc.h"
 
 namespace korvane::test {

@@ -3,7 +3,7 @@
 #include <limits>
 #include <optional>
 
-#include "eval/Nombres.h"
+#include "base/Nombres.h"
 #include "screen/BancEcran.h"
 
 namespace korvane::test {

@@ -1,5 +1,12 @@
 #include "support/Banc.h"
 
+#include <gtest/gtest.h>
+
+#include "base/Nombres.h"
+#include "interpreter/Execution.h"
+#include "interpreter/PreAnalyse.h"
+#include "machine/Symboles.h"
+
 namespace korvane::test {
 
 namespace {
@@ -53,15 +60,50 @@ Banc::Resultat Banc::Lance(std::vector<std::string> lignes, int debut, int pas) 
 
 Banc::Resultat Banc::Continue(int debut, int pas) {
   int resultat = 0;
-  It.Exec(Texte, debut, resultat, pas);
+  Exec(It, Texte, debut, resultat, pas);
   return {resultat, debut};
 }
 
 int Banc::Declare(std::vector<std::string> lignes) {
   Texte.Lignes = std::move(lignes);
-  int ligneErreur = -1;
-  It.PreAnalyse(Texte, ligneErreur);
-  return It.Etat > kContinue ? ligneErreur : -1;
+  It.Etat = kContinue;
+  return PreAnalyse(It, Texte).value_or(-1);
+}
+
+int Banc::Execute(const std::string& ligne, int index) {
+  ExecLigne(It, Texte, ligne, index);
+  return It.Etat;
+}
+
+int32_t Banc::Cellule(const std::string& nom, int32_t rang) const {
+  const Symbole* s = ChercheEtiq(It, nom);
+  EXPECT_NE(s, nullptr) << nom << " is not declared";
+  return s ? s->Adresse + rang - 1 : 0;
+}
+
+int32_t& Banc::Entier(const std::string& nom, int32_t rang) { return It.Valeurs.Entier(Cellule(nom, rang)); }
+double& Banc::Reel(const std::string& nom, int32_t rang) { return It.Valeurs.Reel(Cellule(nom, rang)); }
+std::string& Banc::Chaine(const std::string& nom, int32_t rang) { return It.Valeurs.Chaine(Cellule(nom, rang)); }
+
+void Banc::Pose(const std::string& nom, const std::string& valeur, int32_t rang) {
+  const Symbole* s = ChercheEtiq(It, nom);
+  ASSERT_NE(s, nullptr) << nom;
+  ASSERT_TRUE(EcritValeur(It, Cp(valeur), s->Genre, s->Adresse + rang - 1)) << nom;
+}
+
+std::string Banc::Valeur(const std::string& nom, int32_t rang) {
+  const Symbole* s = ChercheEtiq(It, nom);
+  if (!s) return "?";
+  const auto v = LitValeur(It, int64_t{s->Adresse} + rang - 1, s->Genre);
+  if (!v) return "?";
+  if (s->Genre == Genre::Entier) return std::to_string(v->Entier);
+  if (s->Genre == Genre::Reel) return Cp1252VersUtf8(FormatReel(v->Reel, It.SeparateurDecimal));
+  return Cp1252VersUtf8(v->Chaine);
+}
+
+std::vector<int32_t> Banc::Pile() const {
+  const auto contenu = It.Pile.Contenu();
+  return {contenu.begin(), contenu.end()};
 }
 
 }  // namespace korvane::test

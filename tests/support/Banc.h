@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "eval/Texte.h"
-#include "interpreter/EchecExecution.h"
-#include "interpreter/Interpreteur.h"
+#include "base/EchecExecution.h"
+#include "base/Texte.h"
+#include "machine/Machine.h"
 
 namespace korvane::test {
 
@@ -99,7 +99,7 @@ struct Banc {
   FausseImprimante Printer;
   FausseHorloge Temps;
   FauxClavier Touches;
-  Interpreteur It{{Ecran, Saisie, Messages, Printer, Temps, Touches}};
+  Machine It{{Ecran, Saisie, Messages, Printer, Temps, Touches}};
   FauxProgramme Texte;
 
   struct Resultat {
@@ -112,6 +112,24 @@ struct Banc {
   Resultat Continue(int debut, int pas = 0);
   // Runs the pre-scan alone over the lines; returns the error line (-1 when none).
   int Declare(std::vector<std::string> lignes);
+  // One line through the dispatcher at line index `index`; returns Etat.
+  int Execute(const std::string& ligne, int index = 0);
+
+  // The cell of the declared variable NAME, or of element `rang` (from 1) of the array "NAME(".
+  int32_t& Entier(const std::string& nom, int32_t rang = 1);
+  double& Reel(const std::string& nom, int32_t rang = 1);
+  std::string& Chaine(const std::string& nom, int32_t rang = 1);
+  // Writes the value text (UTF-8) through EcritValeur; its value text as PRINT shows it.
+  void Pose(const std::string& nom, const std::string& valeur, int32_t rang = 1);
+  std::string Valeur(const std::string& nom, int32_t rang = 1);
+
+  // The return stack from the bottom up.
+  std::vector<int32_t> Pile() const;
+  // The text of the last message box, empty when none was shown.
+  std::string DernierMessage() const { return Messages.Textes.empty() ? "" : Messages.Textes.back(); }
+
+ private:
+  int32_t Cellule(const std::string& nom, int32_t rang) const;
 };
 
 }  // namespace korvane::test

@@ -3,26 +3,13 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <stdexcept>
+
+#include "support/Dossier.h"
 
 namespace korvane::test {
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string LitFichier(const fs::path& chemin) {
-  std::ifstream flux(chemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-}
-
-void EcritFichier(const fs::path& chemin, const std::string& contenu) {
-  std::ofstream(chemin, std::ios::binary) << contenu;
-}
-}  // namespace
 
 std::string Citation(const std::string& texte) {
   std::string mot = "'";
@@ -30,21 +17,9 @@ std::string Citation(const std::string& texte) {
   return mot + "'";
 }
 
-DossierTemporaire::DossierTemporaire() {
-  std::random_device alea;
-  const fs::path chemin = fs::temp_directory_path() / ("korvane-" + std::to_string(alea()) + std::to_string(alea()));
-  fs::create_directories(chemin);
-  chemin_ = chemin.string();
-}
-
-DossierTemporaire::~DossierTemporaire() {
-  std::error_code ignore;
-  fs::remove_all(chemin_, ignore);
-}
-
 Commande Lance(const std::string& ligneDeCommande, const std::string& entree) {
   const DossierTemporaire dossier;
-  const fs::path base(dossier.Chemin());
+  const fs::path& base = dossier.Chemin();
   EcritFichier(base / "entree", entree);
   const std::string complete = ligneDeCommande + " < " + Citation((base / "entree").string()) + " > " +
                                Citation((base / "sortie").string()) + " 2> " + Citation((base / "erreurs").string());
@@ -56,7 +31,7 @@ Commande Lance(const std::string& ligneDeCommande, const std::string& entree) {
 Commande LanceKorvaneRun(const std::vector<std::string>& options, const std::string& source,
                          const std::string& entree) {
   const DossierTemporaire dossier;
-  const fs::path programme = fs::path(dossier.Chemin()) / "programme.bas";
+  const fs::path programme = dossier.Chemin() / "programme.bas";
   EcritFichier(programme, source);
   std::string ligne = KORVANE_RUN_PATH;
   for (const std::string& option : options) ligne += " " + Citation(option);

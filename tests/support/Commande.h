@@ -19,19 +19,6 @@ Commande Lance(const std::string& ligneDeCommande, const std::string& entree);
 Commande LanceKorvaneRun(const std::vector<std::string>& options, const std::string& source,
                          const std::string& entree = "");
 
-// A fresh, empty temporary directory, removed by the destructor.
-class DossierTemporaire {
- public:
-  DossierTemporaire();
-  ~DossierTemporaire();
-  DossierTemporaire(const DossierTemporaire&) = delete;
-  DossierTemporaire& operator=(const DossierTemporaire&) = delete;
-  const std::string& Chemin() const { return chemin_; }
-
- private:
-  std::string chemin_;
-};
-
 // A shell word holding `texte` exactly.
 std::string Citation(const std::string& texte);
 

@@ -1,5 +1,5 @@
 #pragma once
-// The arithmetic of the typed evaluators, shared by the text path and the compiled lines.
+// The arithmetic of the typed evaluators.
 
 #include <cstdint>
 #include <optional>
@@ -9,9 +9,6 @@ namespace korvane {
 
 enum class OperateurArith : uint8_t { Aucun, Plus, Moins, Fois, Quotient, Modulo, Division, Puissance };
 
-// The operator texts of CoupeOperateur: "", "+", "-", "*", "\\", "MOD", "/", "**".
-OperateurArith LitOperateurArith(const std::string& operateur);
-
 // Nothing when the operation fails (division by zero, a REAL result out of range).
 std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b);
 std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b);
@@ -19,8 +16,5 @@ std::optional<double> CalculeReel(long double a, OperateurArith operateur, long 
 // The longest string a program may build: SPACE$, STRING$ and "+" refuse more with
 // "Trop de variables" rather than exhaust the memory of the whole environment.
 inline constexpr std::size_t kLongueurMaxChaine = 16 * 1024 * 1024;
-
-// Position of the last "+" outside double quotes, the split point of a STRING expression.
-std::size_t DernierPlusHorsGuillemets(const std::string& texte);
 
 }  // namespace korvane

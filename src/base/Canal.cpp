@@ -1,4 +1,4 @@
-#include "eval/Canal.h"
+#include "base/Canal.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "eval/Nombres.h"
+#include "base/Nombres.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The relational operators of conditions and their 16-character comparison of value texts.
 
-#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,19 +9,18 @@ namespace korvane {
 
 enum class Comparaison { Egal, Different, Inferieur, Superieur, InferieurOuEgal, SuperieurOuEgal };
 
-struct Operateur {
-  std::size_t Position = std::string::npos;
-  std::size_t Longueur = 0;
+// One comparison as written: "<=", ">=", "<>" found anywhere, then the first "<", ">" or
+// "=" outside double quotes; the operand texts on either side, trimmed.
+struct Condition {
   Comparaison Sorte = Comparaison::Egal;
+  std::string Gauche;
+  std::string Droite;
 };
+// Nothing when the text holds no operator.
+std::optional<Condition> CoupeCondition(const std::string& condition);
 
-// "<=", ">=", "<>" anywhere, then the first "<", ">" or "=" outside double quotes.
-Operateur ChercheOperateur(const std::string& condition);
-
+// NOT EOF(n), in any case.
 bool EstTestFinDeFichier(const std::string& condition);
-
-// The operand texts on either side of the operator, trimmed.
-void DecoupeCondition(const std::string& condition, const Operateur& op, std::string& gauche, std::string& droite);
 
 // Both values right-aligned in 16 characters (of a longer value only its last 16 count),
 // compared byte by byte.

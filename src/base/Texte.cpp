@@ -1,4 +1,4 @@
-#include "eval/Texte.h"
+#include "base/Texte.h"
 
 #include <array>
 #include <cstdint>

@@ -1,0 +1,23 @@
+#pragma once
+// File channels 1-3 (OPEN, CLOSE#, PRINT#, LINE INPUT#, EOF) and the printer (LPRINT).
+// A failed write is not reported by the interpreter: it throws EchecExecution.
+
+#include "machine/Instruction.h"
+#include "machine/Machine.h"
+
+namespace korvane {
+
+void InstrOpen(Machine& m, Instruction& i);
+void InstrCloseCanal(Machine& m, Instruction& i);
+void InstrPrintCanal(Machine& m, Instruction& i);
+// The argument is what follows "LINE INPUT#", upper-cased and trimmed.
+void InstrLineInputCanal(Machine& m, Instruction& i);
+void InstrLPrint(Machine& m, Instruction& i);
+
+// End of file of channel 1-3; throws when it is not open for reading.
+bool FinDeFichier(Machine& m, int canal);
+
+// Closes the channels and ends the printer job; false when one of them failed.
+[[nodiscard]] bool CloseAll(Machine& m);
+
+}  // namespace korvane

@@ -1,0 +1,33 @@
+#pragma once
+// The statement dispatcher: a line's first word chooses its statement procedure; a line
+// it does not recognise is an assignment.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+class CacheLignes;
+struct Machine;
+
+// The dispatcher's reading of one line (tabs replaced, trimmed, first word split off).
+struct LigneAnalysee {
+  enum class Sorte : uint8_t { Rien, Fin, FinSub, Instruction, Affectation };
+  Sorte Genre = Sorte::Rien;
+  int Entree = -1;       // the statement's row in the dispatch table
+  std::string_view Mot;  // its keyword
+  std::string T;         // the trimmed line as written
+  std::string U;         // the same, upper-cased
+  std::string Argument;  // what follows the first word, at most 255 characters, trimmed
+};
+
+LigneAnalysee AnalyseLigne(std::string ligne);
+
+// NAME: alone on its line (upper-cased, trimmed), the first ':' ending it.
+bool EstLigneEtiquette(const std::string& u);
+
+// Runs the line: END sets Etat to 999; a failure sets it to 1.
+void ExecuteAnalysee(Machine& m, CacheLignes& lignes, const LigneAnalysee& analyse, int& Ligne);
+
+}  // namespace korvane

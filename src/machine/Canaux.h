@@ -1,0 +1,29 @@
+#pragma once
+// The text-file channels 1-3 and the state of the printer job of LPRINT.
+
+#include <array>
+#include <cstdint>
+
+#include "base/Canal.h"
+
+namespace korvane {
+
+class Canaux {
+ public:
+  static constexpr bool Valide(int32_t numero) { return numero >= 1 && numero <= 3; }
+
+  // A valid channel number.
+  Canal& operator[](int32_t numero) { return canaux_[static_cast<std::size_t>(numero - 1)]; }
+
+  // Closes every file; false when what one still held could not be written.
+  [[nodiscard]] bool FermeTout();
+  // Forgets every file without writing what it still held.
+  void DelieTout();
+
+  bool ImprimanteOuverte = false;  // LPRINT has started a job that CloseAll ends
+
+ private:
+  std::array<Canal, 3> canaux_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,17 @@
+#pragma once
+// What the dispatcher hands a statement procedure.
+
+#include <string>
+
+namespace korvane {
+
+class CacheLignes;
+
+struct Instruction {
+  CacheLignes& Lignes;   // the program's lines, for partner searches
+  const std::string& U;  // the line, upper-cased
+  std::string Argument;  // what follows the first word (the procedure's own copy)
+  int& Ligne;            // set to a jump's target line; the run loop then adds 1
+};
+
+}  // namespace korvane

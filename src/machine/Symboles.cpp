@@ -1,0 +1,89 @@
+#include "machine/Symboles.h"
+
+#include "base/Nombres.h"
+#include "base/Texte.h"
+
+namespace korvane {
+
+namespace {
+int32_t MoinsUn(int32_t n) { return static_cast<int32_t>(static_cast<int64_t>(n) - 1); }
+}  // namespace
+
+const Symbole* ChercheEtiq(const Machine& m, std::string_view nom) { return m.Symboles.Cherche(Majuscules(nom)); }
+
+std::optional<Valeur> LitValeur(Machine& m, int64_t cellule, Genre genre) {
+  if (!m.Valeurs.CelluleValide(cellule, genre)) {
+    m.Erreur("Erreur dans indice");
+    return std::nullopt;
+  }
+  Valeur v;
+  const auto c = static_cast<int32_t>(cellule);
+  switch (genre) {
+    case Genre::Entier: v.Entier = m.Valeurs.Entier(c); break;
+    case Genre::Reel: v.Reel = m.Valeurs.Reel(c); break;
+    case Genre::Chaine: v.Chaine = m.Valeurs.Chaine(c); break;
+    default: break;
+  }
+  return v;
+}
+
+bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cellule) {
+  if (!EstVariable(genre)) return true;
+  if (!m.Valeurs.CelluleValide(cellule, genre)) {
+    m.Erreur("Erreur dans indice");
+    return false;
+  }
+  switch (genre) {
+    case Genre::Chaine:
+      m.Valeurs.Chaine(cellule) = texte;
+      return true;
+    case Genre::Entier:
+      if (const auto valeur = TexteVersEntier(texte)) {
+        m.Valeurs.Entier(cellule) = *valeur;
+        return true;
+      }
+      break;
+    default:
+      if (const auto valeur = TexteVersReel(texte, m.SeparateurDecimal)) {
+        m.Valeurs.Reel(cellule) = *valeur;
+        return true;
+      }
+      break;
+  }
+  m.Erreur("Erreur de conversion");
+  return false;
+}
+
+std::optional<int32_t> Indice(Machine& m, const std::string& texte) {
+  const std::string nom = Majuscules(texte);
+  const Symbole* s = m.Symboles.Cherche(nom);
+  if (!s) {
+    const auto n = TexteVersEntier(nom);
+    if (!n) {
+      m.Erreur("Erreur dans indice");
+      return std::nullopt;
+    }
+    return MoinsUn(*n);
+  }
+  if (s->Genre != Genre::Entier) {
+    m.Erreur("Indice de type incorrect");
+    return std::nullopt;
+  }
+  const auto v = LitValeur(m, s->Adresse, Genre::Entier);
+  if (!v) return std::nullopt;
+  return MoinsUn(v->Entier);
+}
+
+bool Empile(Machine& m, int32_t valeur) {
+  if (m.Pile.Empile(valeur)) return true;
+  m.Erreur("Pile saturée");
+  return false;
+}
+
+std::optional<int32_t> Depile(Machine& m) {
+  const auto valeur = m.Pile.Depile();
+  if (!valeur) m.Erreur("Pile vide");
+  return valeur;
+}
+
+}  // namespace korvane

@@ -1,0 +1,38 @@
+#pragma once
+// The routines through which statements read and write variables and the return stack.
+// Each reports its own failure and gives nothing (or false) after it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "machine/Machine.h"
+
+namespace korvane {
+
+// A cell's value; only the member of its store's kind is meaningful.
+struct Valeur {
+  int32_t Entier = 0;
+  double Reel = 0;
+  std::string Chaine;
+};
+
+// The record named `nom` in any letter case, or null. Reports nothing.
+const Symbole* ChercheEtiq(const Machine& m, std::string_view nom);
+
+// Cell `cellule` of the store of `genre` ("Erreur dans indice" when it does not exist).
+// A kind without a store reads nothing and succeeds.
+std::optional<Valeur> LitValeur(Machine& m, int64_t cellule, Genre genre);
+
+// Converts `texte` and stores it ("Erreur dans indice", "Erreur de conversion").
+bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cellule);
+
+// The offset of a subscript: an INTEGER variable or an integer literal, minus 1 (32-bit
+// wrap-around).
+std::optional<int32_t> Indice(Machine& m, const std::string& texte);
+
+bool Empile(Machine& m, int32_t valeur);  // "Pile saturée"
+std::optional<int32_t> Depile(Machine& m);              // "Pile vide"
+
+}  // namespace korvane
