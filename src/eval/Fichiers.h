@@ -7,11 +7,15 @@
 
 namespace korvane {
 
+// OPEN "I"|"O",n,name: opens channel n for reading or writing, closing what it held.
 void InstrOpen(Machine& m, Instruction& i);
+// CLOSE# n
 void InstrCloseCanal(Machine& m, Instruction& i);
+// PRINT# n,operand[;]: a line end unless ';' ends it.
 void InstrPrintCanal(Machine& m, Instruction& i);
-// The argument is what follows "LINE INPUT#", upper-cased and trimmed.
+// LINE INPUT# n,NAME$: the argument is what follows "LINE INPUT#", upper-cased and trimmed.
 void InstrLineInputCanal(Machine& m, Instruction& i);
+// LPRINT [operand[;]]: the first one starts the printer job that CloseAll ends.
 void InstrLPrint(Machine& m, Instruction& i);
 
 // End of file of channel 1-3; throws when it is not open for reading.

@@ -42,7 +42,7 @@ std::optional<Valeur> LitCellule(Machine& m, const Reference& r) {
 bool LitOperande(Machine& m, std::string& texte) {
   const Lecture lecture = ResoudOperande(m, texte);
   if (lecture.Resultat) {
-    std::string tampon;
+    TamponTexte tampon;
     texte = TexteResolu(m, *lecture.Resultat, tampon);
     return true;
   }

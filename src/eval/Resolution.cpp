@@ -1,5 +1,8 @@
 #include "eval/Resolution.h"
 
+#include <charconv>
+#include <iterator>
+
 #include "base/Nombres.h"
 #include "base/Texte.h"
 #include "machine/Machine.h"
@@ -131,14 +134,16 @@ const std::string& ValeurChaine(const Machine& m, const Resolu& r) {
   return r.Genre == Sorte::Chaine ? m.Valeurs.Chaine(r.Cellule) : r.Texte;
 }
 
-std::string_view TexteResolu(const Machine& m, const Resolu& r, std::string& tampon) {
+std::string_view TexteResolu(const Machine& m, const Resolu& r, TamponTexte& tampon) {
   switch (r.Genre) {
-    case Sorte::Entier:
-      tampon = EntierVersTexte(m.Valeurs.Entier(r.Cellule));
-      return tampon;
+    case Sorte::Entier: {
+      // Conditions compare INTEGER cells on every turn of a loop: no string is built.
+      const auto fin = std::to_chars(std::begin(tampon.Chiffres), std::end(tampon.Chiffres), m.Valeurs.Entier(r.Cellule));
+      return {tampon.Chiffres, static_cast<std::size_t>(fin.ptr - tampon.Chiffres)};
+    }
     case Sorte::Reel:
-      tampon = FormatReel(m.Valeurs.Reel(r.Cellule), m.SeparateurDecimal);
-      return tampon;
+      tampon.Reel = FormatReel(m.Valeurs.Reel(r.Cellule), m.SeparateurDecimal);
+      return tampon.Reel;
     case Sorte::Chaine:
       return m.Valeurs.Chaine(r.Cellule);
     case Sorte::Constante:

@@ -73,7 +73,12 @@ int32_t ValeurEntiere(const Machine& m, const Resolu& r);
 double ValeurReelle(const Machine& m, const Resolu& r);
 const std::string& ValeurChaine(const Machine& m, const Resolu& r);
 
-// The value text of an operand; `tampon` holds it when it must be built.
-std::string_view TexteResolu(const Machine& m, const Resolu& r, std::string& tampon);
+// Where the value text of an operand is built when it is not stored as text.
+struct TamponTexte {
+  char Chiffres[16];
+  std::string Reel;
+};
+// The value text of an operand, valid while `tampon` and the operand's cell are.
+std::string_view TexteResolu(const Machine& m, const Resolu& r, TamponTexte& tampon);
 
 }  // namespace korvane

@@ -6,10 +6,11 @@
 
 namespace korvane {
 
-void InstrMsgBox(Machine& m, Instruction& i);
-void InstrKill(Machine& m, Instruction& i);
-void InstrMkDir(Machine& m, Instruction& i);
-void InstrRmDir(Machine& m, Instruction& i);
-void InstrChDir(Machine& m, Instruction& i);
+// Each takes a string literal or a STRING variable.
+void InstrMsgBox(Machine& m, Instruction& i);  // shows it in a message box
+void InstrKill(Machine& m, Instruction& i);    // deletes that file
+void InstrMkDir(Machine& m, Instruction& i);   // creates that directory
+void InstrRmDir(Machine& m, Instruction& i);   // removes that empty directory
+void InstrChDir(Machine& m, Instruction& i);   // makes it the current directory
 
 }  // namespace korvane

@@ -200,7 +200,7 @@ void InstrNext(Machine& m, Instruction& i) {
   if (!compteur) return;
   // Past the 32-bit range the write fails with its conversion message instead of wrapping.
   const int64_t valeur = int64_t{compteur->Entier} + boucle->Pas;
-  if (!EcritValeur(m, std::to_string(valeur), Genre::Entier, boucle->Adresse)) return;
+  if (!EcritEntier(m, valeur, boucle->Adresse)) return;
 
   const bool fini = (boucle->Pas > 0 && valeur > boucle->Limite) || (boucle->Pas < 0 && valeur < boucle->Limite);
   if (fini) return;

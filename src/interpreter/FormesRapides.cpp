@@ -42,7 +42,7 @@ void AffecteChaine(Machine& m, CacheLignes&, const FormeRapide& f, int&) {
 void Saute(Machine&, CacheLignes&, const FormeRapide& f, int& Ligne) { Ligne = f.Cible; }
 
 bool Condition(const Machine& m, const FormeRapide& f) {
-  std::string tamponGauche, tamponDroite;
+  TamponTexte tamponGauche, tamponDroite;
   return Compare(f.Test, TexteResolu(m, f.Gauche, tamponGauche), TexteResolu(m, f.Droite, tamponDroite));
 }
 

@@ -34,6 +34,8 @@ class Memoire {
   double Reel(int32_t cellule) const { return reels_[static_cast<std::size_t>(cellule)]; }
   const std::string& Chaine(int32_t cellule) const { return chaines_[static_cast<std::size_t>(cellule)]; }
 
+  friend bool operator==(const Memoire&, const Memoire&) = default;
+
  private:
   std::array<int32_t, kMaxCellules + 1> entiers_{};  // cells 1-2000
   std::array<double, kMaxCellules + 1> reels_{};     // cells 1-2000

@@ -1,5 +1,7 @@
 #include "machine/Symboles.h"
 
+#include <limits>
+
 #include "base/Nombres.h"
 #include "base/Texte.h"
 
@@ -38,10 +40,7 @@ bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cell
       m.Valeurs.Chaine(cellule) = texte;
       return true;
     case Genre::Entier:
-      if (const auto valeur = TexteVersEntier(texte)) {
-        m.Valeurs.Entier(cellule) = *valeur;
-        return true;
-      }
+      if (const auto valeur = TexteVersEntier(texte)) return EcritEntier(m, *valeur, cellule);
       break;
     default:
       if (const auto valeur = TexteVersReel(texte, m.SeparateurDecimal)) {
@@ -52,6 +51,14 @@ bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cell
   }
   m.Erreur("Erreur de conversion");
   return false;
+}
+
+bool EcritEntier(Machine& m, int64_t valeur, int32_t cellule) {
+  if (!m.Valeurs.CelluleValide(cellule, Genre::Entier)) return Echoue(m, "Erreur dans indice");
+  if (valeur < std::numeric_limits<int32_t>::min() || valeur > std::numeric_limits<int32_t>::max())
+    return Echoue(m, "Erreur de conversion");
+  m.Valeurs.Entier(cellule) = static_cast<int32_t>(valeur);
+  return true;
 }
 
 std::optional<int32_t> Indice(Machine& m, const std::string& texte) {
@@ -74,16 +81,7 @@ std::optional<int32_t> Indice(Machine& m, const std::string& texte) {
   return MoinsUn(v->Entier);
 }
 
-bool Empile(Machine& m, int32_t valeur) {
-  if (m.Pile.Empile(valeur)) return true;
-  m.Erreur("Pile saturée");
-  return false;
-}
-
-std::optional<int32_t> Depile(Machine& m) {
-  const auto valeur = m.Pile.Depile();
-  if (!valeur) m.Erreur("Pile vide");
-  return valeur;
-}
+bool PileSaturee(Machine& m) { return Echoue(m, "Pile saturée"); }
+bool PileVide(Machine& m) { return Echoue(m, "Pile vide"); }
 
 }  // namespace korvane

@@ -27,12 +27,22 @@ std::optional<Valeur> LitValeur(Machine& m, int64_t cellule, Genre genre);
 
 // Converts `texte` and stores it ("Erreur dans indice", "Erreur de conversion").
 bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cellule);
+// An INTEGER cell takes a 32-bit value only ("Erreur dans indice", "Erreur de conversion").
+bool EcritEntier(Machine& m, int64_t valeur, int32_t cellule);
 
 // The offset of a subscript: an INTEGER variable or an integer literal, minus 1 (32-bit
 // wrap-around).
 std::optional<int32_t> Indice(Machine& m, const std::string& texte);
 
-bool Empile(Machine& m, int32_t valeur);  // "Pile saturée"
-std::optional<int32_t> Depile(Machine& m);              // "Pile vide"
+bool PileSaturee(Machine& m);  // reports, gives false
+bool PileVide(Machine& m);     // reports, gives false
+
+// Loops push and pop on every turn: the way without failure is inline.
+inline bool Empile(Machine& m, int32_t valeur) { return m.Pile.Empile(valeur) || PileSaturee(m); }
+inline std::optional<int32_t> Depile(Machine& m) {
+  const auto valeur = m.Pile.Depile();
+  if (!valeur) PileVide(m);
+  return valeur;
+}
 
 }  // namespace korvane

@@ -2,40 +2,47 @@
 
 #include "BancEvaluation.h"
 #include "base/Calcul.h"
+#include "eval/Affectation.h"
 
 namespace korvane::test {
 namespace {
+
+// The assignment as an evaluator: it succeeds when it leaves the state as it was.
+bool Assigne(Machine& m, std::string& ligne) {
+  korvane::Affectation(m, ligne);
+  return m.Etat == kContinue;
+}
 
 class Affectation : public BancEvaluation {
  protected:
   void SetUp() override {
     BancEvaluation::SetUp();
-    Pose("N", "2");
-    Pose("I", "11");
-    Pose("A$", "avant");
+    banc.Pose("N", "2");
+    banc.Pose("I", "11");
+    banc.Pose("A$", "avant");
   }
 
-  // Assigns one line; gives back the line as the assignment left it (the value text).
-  std::string Affecte(const std::string& ligne) {
+  // Assigns one line from a clear state; tells whether it succeeded.
+  bool Affecte(const std::string& ligne) {
     it.Etat = kContinue;
-    return Evalue(&Interpreteur::Affectation, ligne);
+    return Lit(Assigne, ligne).has_value();
   }
 
   void Affectations(std::span<const Cas> cas, const char* variable) {
     for (const Cas& c : cas) {
-      Affecte(c.texte);
-      EXPECT_EQ(it.Etat, kContinue) << c.texte;
-      EXPECT_EQ(Valeur(variable), c.attendu) << c.texte;
+      EXPECT_TRUE(Affecte(c.texte)) << c.texte;
+      EXPECT_EQ(banc.Valeur(variable), c.attendu) << c.texte;
     }
     EXPECT_TRUE(banc.Messages.Textes.empty());
   }
 };
 
 TEST_F(Affectation, StoresTheValueByTheTargetsType) {
-  const Cas entiers[] = {{"C=5", "5"}, {"C = 6", "6"}, {"c = 7 * 2", "14"}, {"C =", "0"}, {"C = I MOD 3", "2"}};
+  const Cas entiers[] = {{"C=5", "5"}, {"C = 6", "6"},       {"c = 7 * 2", "14"},
+                         {"C =", "0"}, {"C = I MOD 3", "2"}, {"C = -5", "-5"}};
   Affectations(entiers, "C");
   const Cas reels[] = {{"R = 0.1", "0.100000000000023"}, {"R = 1 / 3", "0.333333333333485"}, {"R =", "0"},
-                       {"R = X", "0"}};
+                       {"R = X", "0"}, {"R = 2.5 * 2", "5"}};
   Affectations(reels, "R");
   const Cas chaines[] = {
       {R"(S$ = "x=y")", "x=y"},  // only the first "=" separates target and value
@@ -47,31 +54,20 @@ TEST_F(Affectation, StoresTheValueByTheTargetsType) {
   Affectations(chaines, "S$");
 }
 
-TEST_F(Affectation, ConsumesTheLineIntoTheValueText) {
-  EXPECT_EQ(Affecte("R = 2.5 * 2"), "5");
-  EXPECT_EQ(Affecte("C = -5"), "-5");
-}
-
 TEST_F(Affectation, ArrayElements) {
-  Affecte("T(3) = 7");
-  Affecte("T(N) = 8");
-  Affecte("t(1) = 9");
-  Affecte(R"(T$(2) = "deux")");
-  Affecte("X(3) = 1.5");
+  for (const char* ligne : {"T(3) = 7", "T(N) = 8", "t(1) = 9", R"(T$(2) = "deux")", "X(3) = 1.5"})
+    EXPECT_TRUE(Affecte(ligne)) << ligne;
   EXPECT_TRUE(banc.Messages.Textes.empty());
-  EXPECT_EQ(Valeur("T(", 3), "7");
-  EXPECT_EQ(Valeur("T(", 2), "8");
-  EXPECT_EQ(Valeur("T(", 1), "9");
-  EXPECT_EQ(Valeur("T$(", 2), "deux");
-  EXPECT_EQ(Valeur("X(", 3), "1.5");
-  EXPECT_EQ(Valeur("X"), "0");  // the scalar X is another symbol
+  EXPECT_EQ(banc.Valeur("T(", 3), "7");
+  EXPECT_EQ(banc.Valeur("T(", 2), "8");
+  EXPECT_EQ(banc.Valeur("T(", 1), "9");
+  EXPECT_EQ(banc.Valeur("T$(", 2), "deux");
+  EXPECT_EQ(banc.Valeur("X(", 3), "1.5");
+  EXPECT_EQ(banc.Valeur("X"), "0");  // the scalar X is another symbol
 }
 
 TEST_F(Affectation, LabelsAndSubsTakeNoValue) {
-  for (const char* ligne : {"ROUTINE = 1", "DEBUT: = 2"}) {
-    Affecte(ligne);
-    EXPECT_EQ(it.Etat, kContinue) << ligne;
-  }
+  for (const char* ligne : {"ROUTINE = 1", "DEBUT: = 2"}) EXPECT_TRUE(Affecte(ligne)) << ligne;
   EXPECT_TRUE(banc.Messages.Textes.empty());
 }
 
@@ -93,30 +89,30 @@ TEST_F(Affectation, Failures) {
       {"A$ = N", "ce n'est pas un string"},
       {R"(A$ = "x" + B$ + "y")", "chaine sans fin"},
   };
-  for (const Cas& c : cas) EXPECT_EQ(Echec(&Interpreteur::Affectation, c.texte), c.attendu) << c.texte;
-  EXPECT_EQ(Valeur("A$"), "avant");
-  EXPECT_EQ(Valeur("R"), "0");
+  Echecs(Assigne, cas);
+  EXPECT_EQ(banc.Valeur("A$"), "avant");
+  EXPECT_EQ(banc.Valeur("R"), "0");
 }
 
 TEST_F(Affectation, FailuresLeaveTheTargetUnchanged) {
-  Affecte("C = 1 / 0");
+  EXPECT_FALSE(Affecte("C = 1 / 0"));
   EXPECT_EQ(it.Etat, kArret);
   EXPECT_TRUE(banc.Messages.Textes.empty());
   EXPECT_THROW(Affecte("C = 2.5"), EchecExecution);
   EXPECT_THROW(Affecte("C = 2+3*4"), EchecExecution);
   EXPECT_THROW(Affecte("R = 1.5.2"), EchecExecution);
-  EXPECT_EQ(Valeur("C"), "0");
-  EXPECT_EQ(Valeur("R"), "0");
+  EXPECT_EQ(banc.Valeur("C"), "0");
+  EXPECT_EQ(banc.Valeur("R"), "0");
 }
 
 TEST_F(Affectation, CommaSeparator) {
   it.SeparateurDecimal = ',';
-  Affecte("R = 2,5");
-  EXPECT_EQ(Valeur("R"), "2,5");
-  Affecte("R = R * 2");
-  EXPECT_EQ(Valeur("R"), "5");
-  EXPECT_EQ(Abandon(&Interpreteur::Affectation, "R = 2.5"), "'2.5' n'est pas une valeur flottante correcte");
-  EXPECT_EQ(Valeur("R"), "5");
+  EXPECT_TRUE(Affecte("R = 2,5"));
+  EXPECT_EQ(banc.Valeur("R"), "2,5");
+  EXPECT_TRUE(Affecte("R = R * 2"));
+  EXPECT_EQ(banc.Valeur("R"), "5");
+  EXPECT_EQ(Abandon(Assigne, "R = 2.5"), "'2.5' n'est pas une valeur flottante correcte");
+  EXPECT_EQ(banc.Valeur("R"), "5");
 }
 
 // Through the run loop: every line the dispatcher does not know is an assignment.
@@ -133,8 +129,8 @@ TEST(AffectationProgramme, LinesRunThroughTheDispatcher) {
   });
   EXPECT_EQ(resultat.Etat, kContinue);
   EXPECT_TRUE(banc.Messages.Textes.empty());
-  EXPECT_EQ(banc.It.Entiers[1], 1);
-  EXPECT_EQ(banc.It.Entiers[2], 84);
+  EXPECT_EQ(banc.Entier("PRINTX"), 1);
+  EXPECT_EQ(banc.Entier("N"), 84);
 }
 
 TEST(AffectationProgramme, ErrorsStopTheRunAtTheirLine) {
@@ -152,7 +148,7 @@ TEST(AffectationProgramme, ErrorsStopTheRunAtTheirLine) {
     const auto resultat = banc.Lance({"DIM N AS INTEGER", "N = 5", c.ligne, "N = 6"});
     EXPECT_EQ(resultat.Etat, kArret) << c.ligne;
     EXPECT_EQ(resultat.Debut, 2) << c.ligne;
-    EXPECT_EQ(banc.It.Entiers[1], 5) << c.ligne;
+    EXPECT_EQ(banc.Entier("N"), 5) << c.ligne;
     EXPECT_EQ(banc.Messages.Textes, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
         << c.ligne;
   }
@@ -168,38 +164,27 @@ TEST(AffectationProgramme, UnconvertibleNumberTermsEscapeTheRun) {
   }
 }
 
-}  // namespace
-}  // namespace korvane::test
-
-namespace korvane::test {
-namespace {
-
 // A string may not outgrow the limit, neither through the text of the line nor through the
 // run loop's compiled form of it; the variable keeps its value.
 TEST(Concatenation, RefusesAStringPastTheLimit) {
+  const std::string ajout = "S$ = S$ + \"y\"";
   for (const bool compile : {false, true}) {
     Banc banc;
-    banc.Declare({"DIM S$ AS STRING"});
-    const std::string plein(kLongueurMaxChaine, 'x');
-    if (compile) {
-      banc.Texte.Lignes = {"DIM S$ AS STRING", "S$ = S$ + \"y\""};
-      int debut = 1, resultat = 0;
-      banc.It.Chaines[1] = plein;
-      banc.It.Exec(banc.Texte, debut, resultat, 0);
-      EXPECT_EQ(resultat, kArret);
-    } else {
-      banc.It.Chaines[1] = plein;
-      std::string ligne = "S$ = S$ + \"y\"";
-      banc.It.Affectation(ligne);
-    }
+    ASSERT_EQ(banc.Declare({"DIM S$ AS STRING", ajout}), -1);
+    banc.Chaine("S$") = std::string(kLongueurMaxChaine, 'x');
+    if (compile) EXPECT_EQ(banc.Continue(1).Etat, kArret);
+    else korvane::Affectation(banc.It, ajout);
+    EXPECT_EQ(banc.It.Etat, kArret) << compile;
     EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Trop de variables"}) << compile;
-    EXPECT_EQ(banc.It.Chaines[1].size(), kLongueurMaxChaine) << compile;
-    banc.It.Chaines[1].pop_back();
+    EXPECT_EQ(banc.Chaine("S$").size(), kLongueurMaxChaine) << compile;
+    banc.Chaine("S$").pop_back();
     banc.Messages.Textes.clear();
-    std::string ligne = "S$ = S$ + \"y\"";
-    banc.It.Affectation(ligne);
-    EXPECT_TRUE(banc.Messages.Textes.empty());
-    EXPECT_EQ(banc.It.Chaines[1].back(), 'y');
+    banc.It.Etat = kContinue;
+    korvane::Affectation(banc.It, ajout);
+    EXPECT_EQ(banc.It.Etat, kContinue) << compile;
+    EXPECT_TRUE(banc.Messages.Textes.empty()) << compile;
+    EXPECT_EQ(banc.Chaine("S$").size(), kLongueurMaxChaine) << compile;
+    EXPECT_EQ(banc.Chaine("S$").back(), 'y') << compile;
   }
 }
 

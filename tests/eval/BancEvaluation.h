@@ -1,13 +1,13 @@
 #pragma once
-// A bench with one declaration of every kind the evaluators meet, and helpers to set
-// and read values. Texts given and returned are UTF-8.
+// A bench with one declaration of every kind the evaluators meet, and helpers to run them.
+// Texts given and returned are UTF-8.
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <span>
 #include <string>
 
-#include "base/Nombres.h"
 #include "base/Texte.h"
 #include "support/Banc.h"
 
@@ -35,60 +35,44 @@ class BancEvaluation : public ::testing::Test {
     ASSERT_TRUE(banc.Messages.Textes.empty());
   }
 
-  // Writes `valeur` into NAME, or into element `rang` (from 1) of the array "NAME(".
-  void Pose(std::string nom, const std::string& valeur, int32_t rang = 1) {
-    char genre = 0;
-    int32_t adresse = 0;
-    it.ChercheEtiq(nom, genre, adresse);
-    ASSERT_GE(adresse, 0) << nom;
-    it.EcritValeur(Cp(valeur), genre, adresse + rang - 1);
-    ASSERT_EQ(it.Etat, kContinue) << nom;
-  }
+  // Rewrites the text into its value's text; false once it has reported a failure.
+  using Lecteur = bool (*)(Machine&, std::string&);
 
-  // The value text of NAME (or of element `rang` of "NAME("), as PRINT would show it.
-  std::string Valeur(std::string nom, int32_t rang = 1) {
-    char genre = 0;
-    int32_t adresse = 0;
-    it.ChercheEtiq(nom, genre, adresse);
-    double reel = 0;
-    int32_t entier = 0;
-    std::string chaine;
-    it.LitValeur(adresse + rang - 1, genre, reel, entier, chaine);
-    if (genre == 'I') return std::to_string(entier);
-    if (genre == 'R') return Cp1252VersUtf8(FormatReel(reel, it.SeparateurDecimal));
-    return Cp1252VersUtf8(chaine);
-  }
-
-  using Lecteur = void (Interpreteur::*)(std::string&);
-
-  // Runs an evaluator on UTF-8 text and gives back the value text in UTF-8.
-  std::string Evalue(Lecteur evaluateur, const std::string& texte) {
+  // The value text in UTF-8; nothing when the evaluator fails.
+  std::optional<std::string> Lit(Lecteur evaluateur, const std::string& texte) {
     std::string t = Cp(texte);
-    (it.*evaluateur)(t);
+    if (!evaluateur(it, t)) return std::nullopt;
     return Cp1252VersUtf8(t);
   }
 
-  // The failure message an evaluator shows; checks that it stops with exactly one.
+  // The value text of a read that must succeed.
+  std::string Evalue(Lecteur evaluateur, const std::string& texte) {
+    const auto valeur = Lit(evaluateur, texte);
+    EXPECT_TRUE(valeur) << texte << " failed: " << banc.DernierMessage();
+    return valeur.value_or("?");
+  }
+
+  // The failure message an evaluator shows; checks that it fails with exactly one.
   std::string Echec(Lecteur evaluateur, const std::string& texte) {
     banc.Messages.Textes.clear();
     it.Etat = kContinue;
-    Evalue(evaluateur, texte);
+    EXPECT_FALSE(Lit(evaluateur, texte)) << texte;
     EXPECT_EQ(it.Etat, kArret) << texte;
     EXPECT_EQ(banc.Messages.Textes.size(), 1u) << texte;
-    return banc.Messages.Textes.empty() ? std::string() : banc.Messages.Textes.back();
+    return banc.DernierMessage();
   }
 
   // The text of the unhandled failure an evaluator throws; empty when none.
   std::string Abandon(Lecteur evaluateur, const std::string& texte) {
     try {
-      Evalue(evaluateur, texte);
+      static_cast<void>(Lit(evaluateur, texte));
     } catch (const EchecExecution& e) {
       return e.what();
     }
     return {};
   }
 
-  // Each text gives its value without a message.
+  // Each text gives its value without a message and leaves the state alone.
   void Valeurs(Lecteur evaluateur, std::span<const Cas> cas) {
     for (const Cas& c : cas) {
       it.Etat = kContinue;
@@ -106,7 +90,7 @@ class BancEvaluation : public ::testing::Test {
   void ArretsMuets(Lecteur evaluateur, std::span<const char* const> textes) {
     for (const char* texte : textes) {
       it.Etat = kContinue;
-      Evalue(evaluateur, texte);
+      EXPECT_FALSE(Lit(evaluateur, texte)) << texte;
       EXPECT_EQ(it.Etat, kArret) << texte;
     }
     EXPECT_TRUE(banc.Messages.Textes.empty());
@@ -118,7 +102,7 @@ class BancEvaluation : public ::testing::Test {
   }
 
   Banc banc;
-  Interpreteur& it = banc.It;
+  Machine& it = banc.It;
 };
 
 }  // namespace korvane::test

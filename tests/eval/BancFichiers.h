@@ -1,15 +1,16 @@
 #pragma once
 // A bench for the file statements: each test runs inside its own fresh temporary directory,
-// which becomes the current directory and is removed afterwards.
+// which becomes the current directory until the test ends.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string>
+#include <vector>
 
+#include "eval/Fichiers.h"
 #include "support/Banc.h"
+#include "support/Dossier.h"
 
 namespace korvane::test {
 
@@ -18,53 +19,21 @@ namespace fs = std::filesystem;
 class BancFichiers : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    Dossier = fs::temp_directory_path() /
-              ("korvane-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(Dossier);
-    fs::create_directories(Dossier);
     DossierAvant = fs::current_path();
-    fs::current_path(Dossier);
+    fs::current_path(Dossier.Chemin());
   }
 
   void TearDown() override {
-    B.It.CloseAll();
+    // Some tests leave a channel whose last write fails; the files only need to be closed.
+    static_cast<void>(CloseAll(B.It));
     fs::current_path(DossierAvant);
-    fs::remove_all(Dossier);
   }
 
   // Declares the variables; a test then sets values straight in the stores.
   void Declare(std::vector<std::string> lignes) { ASSERT_EQ(B.Declare(std::move(lignes)), -1); }
 
-  int32_t Adresse(const std::string& nom) {
-    const int i = B.It.ChercheSymbole(nom);
-    EXPECT_GT(i, 0) << nom;
-    return i > 0 ? B.It.TableSymboles[i].Adresse : 0;
-  }
-  std::string& Chaine(const std::string& nom) { return B.It.Chaines.at(static_cast<std::size_t>(Adresse(nom))); }
-
-  // One program line through the dispatcher; returns Etat.
-  int Execute(const std::string& ligne) {
-    int index = 0;
-    B.It.ExecLigne(B.Texte, ligne, index);
-    return B.It.Etat;
-  }
-
-  // The text of the last message box, empty when none was shown.
-  std::string DernierMessage() const { return B.Messages.Textes.empty() ? "" : B.Messages.Textes.back(); }
-
-  static std::string Contenu(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream tout;
-    tout << f.rdbuf();
-    return tout.str();
-  }
-  static void Ecrit(const fs::path& chemin, const std::string& octets) {
-    std::ofstream(chemin, std::ios::binary) << octets;
-  }
-
   Banc B;
-  fs::path Dossier;
+  DossierTemporaire Dossier;
   fs::path DossierAvant;
 };
 

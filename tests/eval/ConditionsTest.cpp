@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "interpreter/Variables.h"
+#include <optional>
+
+#include "eval/Conditions.h"
 #include "support/Banc.h"
 
 namespace korvane::test {
@@ -11,17 +13,13 @@ class Conditions : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(b.Declare({"DIM X AS INTEGER", "DIM A$, B$, LONG$ AS STRING"}), -1);
-    EntierDe(b.It, "X") = 10;
-    ChaineDe(b.It, "A$") = "<";
-    ChaineDe(b.It, "B$") = "abc";
-    ChaineDe(b.It, "LONG$") = "xx0123456789ABCDEF";
+    b.Entier("X") = 10;
+    b.Chaine("A$") = "<";
+    b.Chaine("B$") = "abc";
+    b.Chaine("LONG$") = "xx0123456789ABCDEF";
   }
 
-  bool Evalue(const std::string& condition) {
-    bool resultat = true;  // must be cleared, whatever happens
-    b.It.EvalCondition(condition, resultat);
-    return resultat;
-  }
+  std::optional<bool> Evalue(const std::string& condition) { return EvalCondition(b.It, condition); }
 
   Banc b;
 };
@@ -79,7 +77,7 @@ TEST_F(Conditions, SingleCharacterOperatorsAreLookedForOutsideQuotes) {
 
 TEST_F(Conditions, EndOfFileTestOfAnotherDigitIsFalseWithoutMessage) {
   for (const char* condition : {"NOT EOF(5)", "not eof(0)", "NOT EOF(9)xyz"}) {
-    EXPECT_FALSE(Evalue(condition)) << condition;
+    EXPECT_EQ(Evalue(condition), false) << condition;
     EXPECT_EQ(b.It.Etat, kContinue) << condition;
   }
   EXPECT_TRUE(b.Messages.Textes.empty());
@@ -90,7 +88,7 @@ struct CasErreur {
   const char* Message;
 };
 
-TEST_F(Conditions, FailuresLeaveTheResultFalseWithOneMessage) {
+TEST_F(Conditions, FailuresGiveNoResultAndOneMessage) {
   const CasErreur cas[] = {
       {"X", "Expression logique incorrecte"},
       {"", "Expression logique incorrecte"},
@@ -115,17 +113,17 @@ TEST_F(Conditions, FailuresLeaveTheResultFalseWithOneMessage) {
   for (const CasErreur& c : cas) {
     b.It.Etat = kContinue;
     b.Messages.Textes.clear();
-    EXPECT_FALSE(Evalue(c.Condition)) << c.Condition;
+    EXPECT_EQ(Evalue(c.Condition), std::nullopt) << c.Condition;
     EXPECT_EQ(b.It.Etat, kArret) << c.Condition;
     EXPECT_EQ(b.Messages.Textes, std::vector<std::string>{c.Message}) << c.Condition;
   }
 }
 
 TEST_F(Conditions, RightOperandIsCutAt255Characters) {
-  ChaineDe(b.It, "A$") = std::string(250, 'z') + "12345";
+  b.Chaine("A$") = std::string(250, 'z') + "12345";
   const std::string droite = "\"" + std::string(250, 'z') + "12345" + "\"";
   // The closing quote falls past the 255th character: the literal has no end.
-  EXPECT_FALSE(Evalue("A$ = " + droite));
+  EXPECT_EQ(Evalue("A$ = " + droite), std::nullopt);
   EXPECT_EQ(b.Messages.Textes, std::vector<std::string>{"chaine sans fin"});
 }
 

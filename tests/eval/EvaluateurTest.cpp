@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "BancEvaluation.h"
+#include "base/Nombres.h"
+#include "eval/Evaluateur.h"
 
 namespace korvane::test {
 namespace {
@@ -9,60 +11,59 @@ class Evaluateur : public BancEvaluation {
  protected:
   void SetUp() override {
     BancEvaluation::SetUp();
-    Pose("N", "42");
-    Pose("A", "-7");
-    Pose("B", "-2147483648");
-    Pose("C", "-1");
-    Pose("I", "3");
-    Pose("MODE", "9");
-    Pose("R", "-7");
-    Pose("X", "2.5");
-    Pose("T(", "30", 3);
-    Pose("X(", "1.5", 2);
-    Pose("S$", "s");
-    Pose("A$", "a");
-    Pose("B$", "b");
-    Pose("T$(", "deux", 2);
+    banc.Pose("N", "42");
+    banc.Pose("A", "-7");
+    banc.Pose("B", "-2147483648");
+    banc.Pose("C", "-1");
+    banc.Pose("I", "3");
+    banc.Pose("MODE", "9");
+    banc.Pose("R", "-7");
+    banc.Pose("X", "2.5");
+    banc.Pose("T(", "30", 3);
+    banc.Pose("X(", "1.5", 2);
+    banc.Pose("S$", "s");
+    banc.Pose("A$", "a");
+    banc.Pose("B$", "b");
+    banc.Pose("T$(", "deux", 2);
   }
 };
 
 TEST_F(Evaluateur, CoupeOperateurSplitsAtTheFirstOperatorFromTheLeft) {
+  using enum OperateurArith;
   struct Coupe {
     const char* expression;
     const char* gauche;
-    const char* operateur;
+    OperateurArith operateur;
     const char* droite;
   };
   const Coupe cas[] = {
-      {"A-B-C", "A", "-", "B-C"},
-      {"-5", "", "-", "5"},
-      {"3*-2", "3", "*", "-2"},
-      {"  7 \\ 2 ", "7", "\\", "2"},
-      {"T(I-1) + 2", "T(I-1)", "+", "2"},
-      {"((A-B)-C)", "((A-B)", "-", "C)"},  // one ")" reopens the scan after "(("
-      {"(A - B)", "(A - B)", "", ""},
-      {"7 MOD 2", "7", "MOD", "2"},
-      {"7 mod 2", "7", "MOD", "2"},
-      {"MODE", "", "MOD", "E"},
-      {"nmods", "n", "MOD", "s"},
-      {"MODE + 1", "MODE", "+", "1"},
-      {"A(**2", "A(", "**", "*2"},
-      {"LEN(A$)", "LEN(A$)", "", ""},
-      {"", "", "", ""},
+      {"A-B-C", "A", Moins, "B-C"},
+      {"-5", "", Moins, "5"},
+      {"3*-2", "3", Fois, "-2"},
+      {"  7 \\ 2 ", "7", Quotient, "2"},
+      {"6 / 3", "6", Division, "3"},
+      {"T(I-1) + 2", "T(I-1)", Plus, "2"},
+      {"((A-B)-C)", "((A-B)", Moins, "C)"},  // one ")" reopens the scan after "(("
+      {"(A - B)", "(A - B)", Aucun, ""},
+      {"7 MOD 2", "7", Modulo, "2"},
+      {"7 mod 2", "7", Modulo, "2"},
+      {"MODE", "", Modulo, "E"},
+      {"nmods", "n", Modulo, "s"},
+      {"MODE + 1", "MODE", Plus, "1"},
+      {"A(**2", "A(", Puissance, "*2"},
+      {"LEN(A$)", "LEN(A$)", Aucun, ""},
+      {"", "", Aucun, ""},
   };
   for (const Coupe& c : cas) {
-    std::string gauche = "?", operateur = "?", droite = "?";
-    it.CoupeOperateur(c.expression, gauche, operateur, droite);
-    EXPECT_EQ(gauche, c.gauche) << c.expression;
-    EXPECT_EQ(operateur, c.operateur) << c.expression;
-    EXPECT_EQ(droite, c.droite) << c.expression;
+    const Operation operation = CoupeOperateur(c.expression);
+    EXPECT_EQ(operation.Gauche, c.gauche) << c.expression;
+    EXPECT_EQ(operation.Operateur, c.operateur) << c.expression;
+    EXPECT_EQ(operation.Droite, c.droite) << c.expression;
   }
 }
 
 TEST_F(Evaluateur, CoupeOperateurKeeps255CharactersOnTheRight) {
-  std::string gauche, operateur, droite;
-  it.CoupeOperateur("1+" + std::string(300, '9'), gauche, operateur, droite);
-  EXPECT_EQ(droite, std::string(255, '9'));
+  EXPECT_EQ(CoupeOperateur("1+" + std::string(300, '9')).Droite, std::string(255, '9'));
 }
 
 TEST_F(Evaluateur, EvalEntierOperators) {
@@ -88,7 +89,7 @@ TEST_F(Evaluateur, EvalEntierOperators) {
       {"T(3) * 2", "60"},
       {"T(I)", "30"},
   };
-  Valeurs(&Interpreteur::EvalEntier, cas);
+  Valeurs(EvalEntier, cas);
 }
 
 TEST_F(Evaluateur, EvalEntierWrapsAround) {
@@ -103,12 +104,12 @@ TEST_F(Evaluateur, EvalEntierWrapsAround) {
       {"2147483647 * 2147483647", "1"},
       {"B + B", "0"},
   };
-  Valeurs(&Interpreteur::EvalEntier, cas);
+  Valeurs(EvalEntier, cas);
 }
 
 TEST_F(Evaluateur, EvalEntierDivisionByZeroStopsSilently) {
   const char* const textes[] = {"1 / 0", "1 \\ 0", "1 MOD 0", "B / 0", "0 / 0"};
-  ArretsMuets(&Interpreteur::EvalEntier, textes);
+  ArretsMuets(EvalEntier, textes);
 }
 
 TEST_F(Evaluateur, EvalEntierFailures) {
@@ -130,7 +131,7 @@ TEST_F(Evaluateur, EvalEntierFailures) {
       {"T(Q)", "Erreur dans indice"},
       {"RND", "Erreur dans expression RND"},
   };
-  Echecs(&Interpreteur::EvalEntier, cas);
+  Echecs(EvalEntier, cas);
 }
 
 TEST_F(Evaluateur, EvalEntierNumberTermsThatDoNotConvertAbortTheRun) {
@@ -142,7 +143,7 @@ TEST_F(Evaluateur, EvalEntierNumberTermsThatDoNotConvertAbortTheRun) {
       {"3000000000", "'3000000000' n'est pas une valeur entière correcte"},
       {"1 + 2é", "'2é' n'est pas une valeur entière correcte"},
   };
-  Abandons(&Interpreteur::EvalEntier, cas);
+  Abandons(EvalEntier, cas);
 }
 
 TEST_F(Evaluateur, EvalReelOperatorsRoundToTheSixByteReal) {
@@ -168,12 +169,12 @@ TEST_F(Evaluateur, EvalReelOperatorsRoundToTheSixByteReal) {
       {"X(2) + 1", "2.5"},
       {"X - X", "0"},
   };
-  Valeurs(&Interpreteur::EvalReel, cas);
+  Valeurs(EvalReel, cas);
 }
 
 TEST_F(Evaluateur, EvalReelArithmeticFailuresStopSilently) {
   const char* const textes[] = {"1 / 0", "0 / 0", "1 \\ 0", "1 MOD 0", "1E38 * 10", "1E38 + 1E38"};
-  ArretsMuets(&Interpreteur::EvalReel, textes);
+  ArretsMuets(EvalReel, textes);
 }
 
 TEST_F(Evaluateur, EvalReelFailures) {
@@ -186,7 +187,7 @@ TEST_F(Evaluateur, EvalReelFailures) {
       {"X(2", "Erreur de syntaxe"},
       {"MODE", "Erreur dans expression E"},
   };
-  Echecs(&Interpreteur::EvalReel, cas);
+  Echecs(EvalReel, cas);
 }
 
 TEST_F(Evaluateur, EvalReelNumberTermsThatDoNotConvertAbortTheRun) {
@@ -197,30 +198,30 @@ TEST_F(Evaluateur, EvalReelNumberTermsThatDoNotConvertAbortTheRun) {
       {"1E-5", "'1E' n'est pas une valeur flottante correcte"},  // the exponent's sign splits
       {"1 + 2*3", "'2*3' n'est pas une valeur flottante correcte"},
   };
-  Abandons(&Interpreteur::EvalReel, cas);
+  Abandons(EvalReel, cas);
 }
 
 TEST_F(Evaluateur, EvalReelWithACommaSeparator) {
   it.SeparateurDecimal = ',';
   const Cas cas[] = {{"2,5 * 2", "5"}, {"2,5 + 1", "3,5"}, {"X", "2,5"}, {"1 / 4", "0,25"}};
-  Valeurs(&Interpreteur::EvalReel, cas);
-  EXPECT_EQ(Abandon(&Interpreteur::EvalReel, "2.5"), "'2.5' n'est pas une valeur flottante correcte");
+  Valeurs(EvalReel, cas);
+  EXPECT_EQ(Abandon(EvalReel, "2.5"), "'2.5' n'est pas une valeur flottante correcte");
 }
 
 TEST_F(Evaluateur, RndIsUniformInTheUnitInterval) {
   for (const char* texte : {"RND", "rnd", " Rnd "}) {
     for (int essai = 0; essai < 50; ++essai) {
-      const auto valeur = TexteVersReel(Evalue(&Interpreteur::EvalReel, texte), '.');
+      const auto valeur = TexteVersReel(Evalue(EvalReel, texte), '.');
       ASSERT_TRUE(valeur) << texte;
       EXPECT_GE(*valeur, 0.0);
       EXPECT_LT(*valeur, 1.0);
     }
   }
   // RANDOMIZE with the same clock restarts the same sequence.
-  it.Randomize();
-  const std::string premier = Evalue(&Interpreteur::EvalReel, "RND");
-  it.Randomize();
-  EXPECT_EQ(Evalue(&Interpreteur::EvalReel, "RND"), premier);
+  ASSERT_EQ(banc.Execute("RANDOMIZE"), kContinue);
+  const std::string premier = Evalue(EvalReel, "RND");
+  ASSERT_EQ(banc.Execute("RANDOMIZE"), kContinue);
+  EXPECT_EQ(Evalue(EvalReel, "RND"), premier);
 }
 
 TEST_F(Evaluateur, EvalChaineJoinsTwoTerms) {
@@ -244,7 +245,7 @@ TEST_F(Evaluateur, EvalChaineJoinsTwoTerms) {
       {"DATE$", "07/12/2026"},
       {"COMMAND$", "-v fichier"},
   };
-  Valeurs(&Interpreteur::EvalChaine, cas);
+  Valeurs(EvalChaine, cas);
 }
 
 TEST_F(Evaluateur, EvalChaineFailures) {
@@ -258,14 +259,14 @@ TEST_F(Evaluateur, EvalChaineFailures) {
       {R"("a" + ZZ$)", "Variable ZZ$ n'existe pas"},
       {R"(ZZ$ + "a")", "Variable ZZ$ n'existe pas"},  // the right term is not read after an error
   };
-  Echecs(&Interpreteur::EvalChaine, cas);
+  Echecs(EvalChaine, cas);
 }
 
 TEST_F(Evaluateur, InkeyGivesTheOldestKeyOnce) {
   banc.Touches.Touches = {"a", "\xe9"};
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "INKEY$"), "a");
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "inkey$ + \"!\""), "é!");
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "INKEY$"), "");
+  EXPECT_EQ(Evalue(EvalChaine, "INKEY$"), "a");
+  EXPECT_EQ(Evalue(EvalChaine, "inkey$ + \"!\""), "é!");
+  EXPECT_EQ(Evalue(EvalChaine, "INKEY$"), "");
   EXPECT_EQ(it.Etat, kContinue);
 }
 

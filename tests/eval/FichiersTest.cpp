@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "eval/BancFichiers.h"
+#include "interpreter/Execution.h"
 
 namespace korvane::test {
 namespace {
@@ -30,30 +31,30 @@ TEST_F(Fichiers, PrintWritesOneOperandPerLineWithCrLf) {
   };
   for (const CasEcriture& c : cas) {
     Declare({"DIM A$ AS STRING", "DIM N AS INTEGER"});
-    Chaine("A$") = "\xE9t\xE9 \x80";
-    B.It.Entiers[static_cast<std::size_t>(Adresse("N"))] = -7;
-    ASSERT_EQ(Execute("OPEN \"O\",1,\"SORTIE.TXT\""), kContinue);
-    for (const std::string& ligne : c.Lignes) EXPECT_EQ(Execute(ligne), kContinue) << ligne << DernierMessage();
-    B.It.CloseAll();
-    EXPECT_EQ(Contenu("SORTIE.TXT"), c.Octets) << c.Lignes.front();
+    B.Chaine("A$") = "\xE9t\xE9 \x80";
+    B.Entier("N") = -7;
+    ASSERT_EQ(B.Execute("OPEN \"O\",1,\"SORTIE.TXT\""), kContinue);
+    for (const std::string& ligne : c.Lignes) EXPECT_EQ(B.Execute(ligne), kContinue) << ligne << B.DernierMessage();
+    EXPECT_TRUE(CloseAll(B.It));
+    EXPECT_EQ(LitFichier("SORTIE.TXT"), c.Octets) << c.Lignes.front();
   }
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
 TEST_F(Fichiers, EveryPrintReachesTheFileBeforeTheChannelIsClosed) {
-  Execute("OPEN \"O\",3,\"JOURNAL.TXT\"");
-  Execute("PRINT# 3,\"un\"");
-  EXPECT_EQ(Contenu("JOURNAL.TXT"), "un\r\n");
-  Execute("PRINT# 3,\"deux\";");
-  EXPECT_EQ(Contenu("JOURNAL.TXT"), "un\r\ndeux");
+  B.Execute("OPEN \"O\",3,\"JOURNAL.TXT\"");
+  B.Execute("PRINT# 3,\"un\"");
+  EXPECT_EQ(LitFichier("JOURNAL.TXT"), "un\r\n");
+  B.Execute("PRINT# 3,\"deux\";");
+  EXPECT_EQ(LitFichier("JOURNAL.TXT"), "un\r\ndeux");
 }
 
 TEST_F(Fichiers, LiteralNamesAreUpperCasedVariableNamesKeepTheirCase) {
   Declare({"DIM F$ AS STRING"});
-  Chaine("F$") = "out.txt";
-  Execute("OPEN \"o\",2,F$");
-  Execute("open \"o\",3,\"autre.txt\"");
-  B.It.CloseAll();
+  B.Chaine("F$") = "out.txt";
+  B.Execute("OPEN \"o\",2,F$");
+  B.Execute("open \"o\",3,\"autre.txt\"");
+  EXPECT_TRUE(CloseAll(B.It));
   EXPECT_TRUE(fs::exists("out.txt"));
   EXPECT_TRUE(fs::exists("AUTRE.TXT"));
   EXPECT_FALSE(fs::exists("autre.txt"));
@@ -61,32 +62,32 @@ TEST_F(Fichiers, LiteralNamesAreUpperCasedVariableNamesKeepTheirCase) {
 
 TEST_F(Fichiers, NamesWithWindows1252BytesGoToTheFileSystemUnchanged) {
   Declare({"DIM F$ AS STRING"});
-  Chaine("F$") = "r\xE9sum\xE9.txt";
-  ASSERT_EQ(Execute("OPEN \"O\",1,F$"), kContinue);
-  B.It.CloseAll();
+  B.Chaine("F$") = "r\xE9sum\xE9.txt";
+  ASSERT_EQ(B.Execute("OPEN \"O\",1,F$"), kContinue);
+  EXPECT_TRUE(CloseAll(B.It));
   EXPECT_TRUE(fs::exists(fs::path(std::string("r\xE9sum\xE9.txt"))));
 }
 
 TEST_F(Fichiers, OpenForWritingEmptiesAnExistingFile) {
-  Ecrit("VIEUX.TXT", "ancien contenu\r\n");
-  Execute("OPEN \"O\",1,\"VIEUX.TXT\"");
-  B.It.CloseAll();
-  EXPECT_EQ(Contenu("VIEUX.TXT"), "");
+  EcritFichier("VIEUX.TXT", "ancien contenu\r\n");
+  B.Execute("OPEN \"O\",1,\"VIEUX.TXT\"");
+  EXPECT_TRUE(CloseAll(B.It));
+  EXPECT_EQ(LitFichier("VIEUX.TXT"), "");
 }
 
 TEST_F(Fichiers, OpenOnAnOpenChannelClosesTheOldFileFirst) {
-  Execute("OPEN \"O\",1,\"A.TXT\"");
-  Execute("PRINT# 1,\"pour a\";");
-  Execute("OPEN \"O\",1,\"B.TXT\"");
-  Execute("PRINT# 1,\"pour b\"");
-  EXPECT_EQ(Contenu("A.TXT"), "pour a");
-  EXPECT_EQ(Contenu("B.TXT"), "pour b\r\n");
-  EXPECT_EQ(B.It.Canaux[1].NomFichier, "B.TXT");
+  B.Execute("OPEN \"O\",1,\"A.TXT\"");
+  B.Execute("PRINT# 1,\"pour a\";");
+  B.Execute("OPEN \"O\",1,\"B.TXT\"");
+  B.Execute("PRINT# 1,\"pour b\"");
+  EXPECT_EQ(LitFichier("A.TXT"), "pour a");
+  EXPECT_EQ(LitFichier("B.TXT"), "pour b\r\n");
+  EXPECT_EQ(B.It.Fichiers[1].NomFichier, "B.TXT");
 
   Declare({"DIM L$ AS STRING"});
-  Execute("OPEN \"I\",1,\"A.TXT\"");
-  Execute("LINE INPUT# 1,L$");
-  EXPECT_EQ(Chaine("L$"), "pour a");
+  B.Execute("OPEN \"I\",1,\"A.TXT\"");
+  B.Execute("LINE INPUT# 1,L$");
+  EXPECT_EQ(B.Chaine("L$"), "pour a");
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
@@ -97,7 +98,7 @@ struct CasMessage {
 
 TEST_F(Fichiers, OpenFailuresAreReportedAndLeaveTheChannelClosed) {
   fs::create_directory("DOSSIER");
-  Ecrit("X", "x");
+  EcritFichier("X", "x");
   const std::vector<CasMessage> cas = {
       {"OPEN \"A\",1,\"X\"", "Erreur mode ouverture (I-O)"},
       {"OPEN \"Z\",1,\"CREE.TXT\"", "Erreur mode ouverture (I-O)"},
@@ -116,9 +117,9 @@ TEST_F(Fichiers, OpenFailuresAreReportedAndLeaveTheChannelClosed) {
   };
   for (const CasMessage& c : cas) {
     B.Messages.Textes.clear();
-    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
     EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
-    EXPECT_EQ(B.It.Canaux[1].Mode, Canal::Etat::Ferme) << c.Ligne;
+    EXPECT_EQ(B.It.Fichiers[1].Mode, Canal::Etat::Ferme) << c.Ligne;
   }
   EXPECT_FALSE(fs::exists("CREE.TXT"));
   EXPECT_FALSE(fs::exists("MANQUE"));
@@ -128,27 +129,27 @@ TEST_F(Fichiers, PipesAndDevicesAreNotReadAndNeverHangTheRun) {
   ASSERT_EQ(::mkfifo("TUBE", 0600), 0);
   Declare({"DIM F$ AS STRING"});
   for (const char* nom : {"TUBE", "/dev/zero", "/dev/null"}) {
-    Chaine("F$") = nom;
+    B.Chaine("F$") = nom;
     B.Messages.Textes.clear();
-    EXPECT_EQ(Execute("OPEN \"I\",1,F$"), kArret) << nom;
-    EXPECT_EQ(DernierMessage(), "Erreur Entrée/Sortie") << nom;
+    EXPECT_EQ(B.Execute("OPEN \"I\",1,F$"), kArret) << nom;
+    EXPECT_EQ(B.DernierMessage(), "Erreur Entrée/Sortie") << nom;
   }
-  Chaine("F$") = "TUBE";
-  EXPECT_EQ(Execute("OPEN \"O\",1,F$"), kArret);
-  EXPECT_EQ(B.It.Canaux[1].Mode, Canal::Etat::Ferme);
+  B.Chaine("F$") = "TUBE";
+  EXPECT_EQ(B.Execute("OPEN \"O\",1,F$"), kArret);
+  EXPECT_EQ(B.It.Fichiers[1].Mode, Canal::Etat::Ferme);
 }
 
 TEST_F(Fichiers, AFileNameWithANulByteIsRefused) {
   Declare({"DIM F$ AS STRING"});
-  Chaine("F$") = std::string("COURT\0LONG", 10);
-  EXPECT_EQ(Execute("OPEN \"O\",1,F$"), kArret);
-  EXPECT_EQ(DernierMessage(), "Erreur Entrée/Sortie");
+  B.Chaine("F$") = std::string("COURT\0LONG", 10);
+  EXPECT_EQ(B.Execute("OPEN \"O\",1,F$"), kArret);
+  EXPECT_EQ(B.DernierMessage(), "Erreur Entrée/Sortie");
   EXPECT_FALSE(fs::exists("COURT"));
 }
 
 TEST_F(Fichiers, PrintAndCloseReportBadChannelNumbers) {
   Declare({"DIM A$ AS STRING"});
-  Execute("OPEN \"O\",1,\"S.TXT\"");
+  B.Execute("OPEN \"O\",1,\"S.TXT\"");
   const std::vector<CasMessage> cas = {
       {"PRINT# X,1", "Erreur numéro de fichier"},
       {"PRINT# 4,1", "Erreur numéro de fichier"},
@@ -162,46 +163,46 @@ TEST_F(Fichiers, PrintAndCloseReportBadChannelNumbers) {
   };
   for (const CasMessage& c : cas) {
     B.Messages.Textes.clear();
-    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
     EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
   }
-  B.It.CloseAll();
-  EXPECT_EQ(Contenu("S.TXT"), "");
+  EXPECT_TRUE(CloseAll(B.It));
+  EXPECT_EQ(LitFichier("S.TXT"), "");
 }
 
 TEST_F(Fichiers, CloseOfAChannelNeverOpenedDoesNothing) {
-  EXPECT_EQ(Execute("CLOSE# 1"), kContinue);
-  EXPECT_EQ(Execute("CLOSE# 3"), kContinue);
+  EXPECT_EQ(B.Execute("CLOSE# 1"), kContinue);
+  EXPECT_EQ(B.Execute("CLOSE# 3"), kContinue);
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
 TEST_F(Fichiers, PrintOnAChannelNotOpenForWritingEndsTheRun) {
-  Ecrit("LU.TXT", "ligne\r\n");
+  EcritFichier("LU.TXT", "ligne\r\n");
   EXPECT_THROW(
       {
         try {
-          Execute("PRINT# 2,\"x\"");
+          B.Execute("PRINT# 2,\"x\"");
         } catch (const EchecExecution& e) {
           EXPECT_STREQ(e.what(), "Erreur E/S 103");
           throw;
         }
       },
       EchecExecution);
-  Execute("OPEN \"I\",2,\"LU.TXT\"");
-  EXPECT_THROW(Execute("PRINT# 2,\"x\""), EchecExecution);
-  Execute("OPEN \"O\",1,\"FERME.TXT\"");
-  Execute("CLOSE# 1");
-  EXPECT_THROW(Execute("PRINT# 1,"), EchecExecution);
-  EXPECT_EQ(Contenu("LU.TXT"), "ligne\r\n");
+  B.Execute("OPEN \"I\",2,\"LU.TXT\"");
+  EXPECT_THROW(B.Execute("PRINT# 2,\"x\""), EchecExecution);
+  B.Execute("OPEN \"O\",1,\"FERME.TXT\"");
+  B.Execute("CLOSE# 1");
+  EXPECT_THROW(B.Execute("PRINT# 1,"), EchecExecution);
+  EXPECT_EQ(LitFichier("LU.TXT"), "ligne\r\n");
 }
 
 TEST_F(Fichiers, AFullDiskEndsTheRunWithItsMessage) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   Declare({"DIM F$ AS STRING"});
-  Chaine("F$") = "/dev/full";
-  ASSERT_EQ(Execute("OPEN \"O\",1,F$"), kContinue);
+  B.Chaine("F$") = "/dev/full";
+  ASSERT_EQ(B.Execute("OPEN \"O\",1,F$"), kContinue);
   try {
-    Execute("PRINT# 1,\"perdu\"");
+    B.Execute("PRINT# 1,\"perdu\"");
     ADD_FAILURE() << "a lost write was reported as success";
   } catch (const EchecExecution& e) {
     EXPECT_STREQ(e.what(), "Disque plein");
@@ -210,30 +211,30 @@ TEST_F(Fichiers, AFullDiskEndsTheRunWithItsMessage) {
 
 TEST_F(Fichiers, LineInputReadsLinesOfAnyLengthWithOrWithoutCr) {
   const std::string longue(100000, 'L');
-  Ecrit("LIGNES.TXT", "court\r\n" + longue + "\n\r\nlf seul\ncr\rau milieu\r\n\xE9t\xE9\r\ndernier");
+  EcritFichier("LIGNES.TXT", "court\r\n" + longue + "\n\r\nlf seul\ncr\rau milieu\r\n\xE9t\xE9\r\ndernier");
   Declare({"DIM L$ AS STRING"});
-  Execute("OPEN \"I\",1,\"LIGNES.TXT\"");
+  B.Execute("OPEN \"I\",1,\"LIGNES.TXT\"");
   const std::vector<std::string> attendues = {"court", longue, "", "lf seul", "cr\rau milieu", "\xE9t\xE9", "dernier"};
   for (const std::string& attendue : attendues) {
-    EXPECT_FALSE(B.It.FinDeFichier(1));
-    ASSERT_EQ(Execute("LINE INPUT# 1,L$"), kContinue) << DernierMessage();
-    EXPECT_EQ(Chaine("L$"), attendue);
+    EXPECT_FALSE(FinDeFichier(B.It, 1));
+    ASSERT_EQ(B.Execute("LINE INPUT# 1,L$"), kContinue) << B.DernierMessage();
+    EXPECT_EQ(B.Chaine("L$"), attendue);
   }
-  EXPECT_TRUE(B.It.FinDeFichier(1));
-  Chaine("L$") = "avant";
-  EXPECT_EQ(Execute("line input# 1, l$"), kContinue);
-  EXPECT_EQ(Chaine("L$"), "");
+  EXPECT_TRUE(FinDeFichier(B.It, 1));
+  B.Chaine("L$") = "avant";
+  EXPECT_EQ(B.Execute("line input# 1, l$"), kContinue);
+  EXPECT_EQ(B.Chaine("L$"), "");
 }
 
 TEST_F(Fichiers, LineInputGivesAnEmptyStringOnAChannelNotOpenForReading) {
   Declare({"DIM L$ AS STRING"});
-  Chaine("L$") = "avant";
-  EXPECT_EQ(Execute("LINE INPUT# 2,L$"), kContinue);
-  EXPECT_EQ(Chaine("L$"), "");
-  Execute("OPEN \"O\",2,\"ECRIT.TXT\"");
-  Chaine("L$") = "avant";
-  EXPECT_EQ(Execute("LINE INPUT# 2,L$"), kContinue);
-  EXPECT_EQ(Chaine("L$"), "");
+  B.Chaine("L$") = "avant";
+  EXPECT_EQ(B.Execute("LINE INPUT# 2,L$"), kContinue);
+  EXPECT_EQ(B.Chaine("L$"), "");
+  B.Execute("OPEN \"O\",2,\"ECRIT.TXT\"");
+  B.Chaine("L$") = "avant";
+  EXPECT_EQ(B.Execute("LINE INPUT# 2,L$"), kContinue);
+  EXPECT_EQ(B.Chaine("L$"), "");
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
@@ -250,49 +251,49 @@ TEST_F(Fichiers, LineInputReportsBadChannelsAndVariables) {
   };
   for (const CasMessage& c : cas) {
     B.Messages.Textes.clear();
-    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
     EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
   }
 }
 
 TEST_F(Fichiers, EndOfFileFailsOnChannelsNotOpenForReading) {
-  Ecrit("VIDE.TXT", "");
-  Execute("OPEN \"I\",1,\"VIDE.TXT\"");
-  EXPECT_TRUE(B.It.FinDeFichier(1));
-  Execute("OPEN \"O\",2,\"ECRIT.TXT\"");
-  for (int canal : {0, 2, 3, 4, -1}) EXPECT_THROW(B.It.FinDeFichier(canal), EchecExecution) << canal;
-  Execute("CLOSE# 1");
-  EXPECT_THROW(B.It.FinDeFichier(1), EchecExecution);
+  EcritFichier("VIDE.TXT", "");
+  B.Execute("OPEN \"I\",1,\"VIDE.TXT\"");
+  EXPECT_TRUE(FinDeFichier(B.It, 1));
+  B.Execute("OPEN \"O\",2,\"ECRIT.TXT\"");
+  for (int canal : {0, 2, 3, 4, -1}) EXPECT_THROW(FinDeFichier(B.It, canal), EchecExecution) << canal;
+  B.Execute("CLOSE# 1");
+  EXPECT_THROW(FinDeFichier(B.It, 1), EchecExecution);
 }
 
 TEST_F(Fichiers, CloseAllClosesEveryChannelAndEndsThePrintJob) {
   for (const char* ligne : {"OPEN \"O\",1,\"UN.TXT\"", "OPEN \"O\",2,\"DEUX.TXT\"", "OPEN \"O\",3,\"TROIS.TXT\"",
                             "PRINT# 1,\"a\";", "LPRINT \"p\""})
-    ASSERT_EQ(Execute(ligne), kContinue) << ligne;
-  B.It.CloseAll();
-  for (int c = 1; c <= 3; ++c) EXPECT_EQ(B.It.Canaux[c].Mode, Canal::Etat::Ferme);
-  EXPECT_FALSE(B.It.ImprimanteOuverte);
+    ASSERT_EQ(B.Execute(ligne), kContinue) << ligne;
+  EXPECT_TRUE(CloseAll(B.It));
+  for (int c = 1; c <= 3; ++c) EXPECT_EQ(B.It.Fichiers[c].Mode, Canal::Etat::Ferme);
+  EXPECT_FALSE(B.It.Fichiers.ImprimanteOuverte);
   EXPECT_EQ(B.Printer.Journal, (std::vector<std::string>{"debut", "ecrit p", "ligne", "fin"}));
-  EXPECT_EQ(Contenu("UN.TXT"), "a");
-  B.It.CloseAll();
+  EXPECT_EQ(LitFichier("UN.TXT"), "a");
+  EXPECT_TRUE(CloseAll(B.It));
   EXPECT_EQ(B.Printer.Journal.size(), 4u);
 }
 
 TEST_F(Fichiers, ThePreScanLeavesChannelsClosedAndUnbound) {
-  Execute("OPEN \"O\",2,\"GARDE.TXT\"");
-  Execute("PRINT# 2,\"garde\"");
+  B.Execute("OPEN \"O\",2,\"GARDE.TXT\"");
+  B.Execute("PRINT# 2,\"garde\"");
   Declare({"DIM L$ AS STRING"});
-  EXPECT_EQ(B.It.Canaux[2].Mode, Canal::Etat::Ferme);
-  EXPECT_EQ(B.It.Canaux[2].NomFichier, "");
-  EXPECT_THROW(Execute("PRINT# 2,\"apres\""), EchecExecution);
-  EXPECT_EQ(Contenu("GARDE.TXT"), "garde\r\n");
+  EXPECT_EQ(B.It.Fichiers[2].Mode, Canal::Etat::Ferme);
+  EXPECT_EQ(B.It.Fichiers[2].NomFichier, "");
+  EXPECT_THROW(B.Execute("PRINT# 2,\"apres\""), EchecExecution);
+  EXPECT_EQ(LitFichier("GARDE.TXT"), "garde\r\n");
 }
 
 TEST_F(Fichiers, LprintLinesOfOneRunShareOnePrintJob) {
   const auto r = B.Lance({"DIM A$ AS STRING", "LPRINT \"a\";", "LPRINT \"b\"", "LPRINT", "LPRINT 12", "END"});
   EXPECT_EQ(r.Etat, kContinue);
   EXPECT_EQ(B.Printer.Journal, (std::vector<std::string>{"debut", "ecrit a", "ecrit b", "ligne", "ligne", "ecrit 12", "ligne"}));
-  EXPECT_TRUE(B.It.ImprimanteOuverte);
+  EXPECT_TRUE(B.It.Fichiers.ImprimanteOuverte);
   B.Lance({"LPRINT \"suite\""});
   EXPECT_EQ(B.Printer.Journal.back(), "ligne");
   const std::vector<std::string> travaux(B.Printer.Journal.begin() + 7, B.Printer.Journal.end());
@@ -301,17 +302,17 @@ TEST_F(Fichiers, LprintLinesOfOneRunShareOnePrintJob) {
 
 TEST_F(Fichiers, LprintPrintsStringVariablesAndReportsBadOperands) {
   Declare({"DIM A$ AS STRING"});
-  Chaine("A$") = "caf\xE9";
-  EXPECT_EQ(Execute("LPRINT A$"), kContinue);
-  EXPECT_EQ(Execute("LPRINT INCONNU"), kArret);
-  EXPECT_EQ(DernierMessage(), "Identificateur INCONNU inconnu");
+  B.Chaine("A$") = "caf\xE9";
+  EXPECT_EQ(B.Execute("LPRINT A$"), kContinue);
+  EXPECT_EQ(B.Execute("LPRINT INCONNU"), kArret);
+  EXPECT_EQ(B.DernierMessage(), "Identificateur INCONNU inconnu");
   EXPECT_EQ(B.Printer.Journal, (std::vector<std::string>{"debut", "ecrit caf\xE9", "ligne"}));
 }
 
 TEST_F(Fichiers, ARefusingPrinterEndsTheRun) {
   B.Printer.Refuse = true;
-  EXPECT_THROW(Execute("LPRINT \"x\""), EchecExecution);
-  B.It.CloseAll();
+  EXPECT_THROW(B.Execute("LPRINT \"x\""), EchecExecution);
+  EXPECT_TRUE(CloseAll(B.It));
   EXPECT_EQ(B.Printer.Journal, (std::vector<std::string>{"debut", "fin"}));
 }
 
@@ -322,11 +323,11 @@ class ImprimanteAbsente : public FausseImprimante {
 
 TEST_F(Fichiers, APrinterThatCannotStartAJobLeavesThePrinterChannelClosed) {
   ImprimanteAbsente absente;
-  Interpreteur it{{B.Ecran, B.Saisie, B.Messages, absente, B.Temps, B.Touches}};
-  std::string texte = "\"x\"";
-  EXPECT_THROW(it.InstrLPrint(texte), EchecExecution);
-  EXPECT_FALSE(it.ImprimanteOuverte);
-  it.CloseAll();
+  Machine it{{B.Ecran, B.Saisie, B.Messages, absente, B.Temps, B.Touches}};
+  int ligne = 0;
+  EXPECT_THROW(ExecLigne(it, B.Texte, "LPRINT \"x\"", ligne), EchecExecution);
+  EXPECT_FALSE(it.Fichiers.ImprimanteOuverte);
+  EXPECT_TRUE(CloseAll(it));
   EXPECT_TRUE(absente.Journal.empty());
 }
 

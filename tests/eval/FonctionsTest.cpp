@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "BancEvaluation.h"
+#include "base/Nombres.h"
+#include "eval/Evaluateur.h"
 
 namespace korvane::test {
 namespace {
@@ -11,15 +13,15 @@ class Fonctions : public BancEvaluation {
  protected:
   void SetUp() override {
     BancEvaluation::SetUp();
-    Pose("N", "-3");
-    Pose("I", "2");
-    Pose("MODE", "9");
-    Pose("R", "3000000000");
-    Pose("X", "0.5");
-    Pose("X(", "2.25", 2);
-    Pose("S$", "été");
-    Pose("A$", "abcdef");
-    Pose("T$(", "deux", 2);
+    banc.Pose("N", "-3");
+    banc.Pose("I", "2");
+    banc.Pose("MODE", "9");
+    banc.Pose("R", "3000000000");
+    banc.Pose("X", "0.5");
+    banc.Pose("X(", "2.25", 2);
+    banc.Pose("S$", "été");
+    banc.Pose("A$", "abcdef");
+    banc.Pose("T$(", "deux", 2);
   }
 
   // The 6-byte real nearest to `valeur`, as text.
@@ -57,7 +59,7 @@ TEST_F(Fonctions, IntegerFunctions) {
       {R"(VAL(" -7"))", "-7"},
       {"VAL(N)", "-3"},
   };
-  Valeurs(&Interpreteur::EvalEntier, cas);
+  Valeurs(EvalEntier, cas);
 }
 
 TEST_F(Fonctions, IntegerFunctionFailures) {
@@ -80,7 +82,7 @@ TEST_F(Fonctions, IntegerFunctionFailures) {
       {"ABS($FF)", "Identificateur $FF inconnu"},  // an operand, not a number term
       {R"(LEN("abc)", "chaine sans fin"},  // the last character is taken for ")"
   };
-  Echecs(&Interpreteur::EvalEntier, cas);
+  Echecs(EvalEntier, cas);
 }
 
 TEST_F(Fonctions, RealFunctions) {
@@ -105,7 +107,7 @@ TEST_F(Fonctions, RealFunctions) {
       {"ABS(X) + 1", "1.5"},
       {"abs(n)", "3"},
   };
-  Valeurs(&Interpreteur::EvalReel, cas);
+  Valeurs(EvalReel, cas);
 }
 
 TEST_F(Fonctions, RealFunctionFailures) {
@@ -121,9 +123,8 @@ TEST_F(Fonctions, RealFunctionFailures) {
       {"TAN(1)", "Identificateur inconnu"},
       {"SQR(MODE)", "Identificateur  inconnu"},  // split at MOD: "SQR(" has an empty argument
   };
-  Echecs(&Interpreteur::EvalReel, cas);
-  it.Etat = kContinue;
-  EXPECT_EQ(TexteVersReel(Evalue(&Interpreteur::EvalReel, "EXP(88)"), '.'), ArrondiReel6(std::exp(88.0L)));
+  Echecs(EvalReel, cas);
+  EXPECT_EQ(TexteVersReel(Evalue(EvalReel, "EXP(88)"), '.'), ArrondiReel6(std::exp(88.0L)));
 }
 
 TEST_F(Fonctions, StringFunctions) {
@@ -174,17 +175,17 @@ TEST_F(Fonctions, StringFunctions) {
       {"t$(2)", "deux"},
       {"COMMAND$", "param"},
   };
-  Valeurs(&Interpreteur::EvalChaine, cas);
+  Valeurs(EvalChaine, cas);
 }
 
 TEST_F(Fonctions, LeftAndRightReadTheirCountFromThreeCharacters) {
-  Pose("B$", std::string(400, 'a') + std::string(100, 'z'));
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "LEFT$(B$,1000)"), std::string(100, 'a'));
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "RIGHT$(B$,100)"), std::string(100, 'z'));
+  banc.Pose("B$", std::string(400, 'a') + std::string(100, 'z'));
+  EXPECT_EQ(Evalue(EvalChaine, "LEFT$(B$,1000)"), std::string(100, 'a'));
+  EXPECT_EQ(Evalue(EvalChaine, "RIGHT$(B$,100)"), std::string(100, 'z'));
   // RIGHT$ keeps at most 255 characters from its start position.
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "RIGHT$(B$,300)"), std::string(200, 'a') + std::string(55, 'z'));
+  EXPECT_EQ(Evalue(EvalChaine, "RIGHT$(B$,300)"), std::string(200, 'a') + std::string(55, 'z'));
   EXPECT_EQ(it.Etat, kContinue);
-  EXPECT_EQ(Echec(&Interpreteur::EvalChaine, "LEFT$(B$,MODE)"), "Identificateur MOD inconnu");
+  EXPECT_EQ(Echec(EvalChaine, "LEFT$(B$,MODE)"), "Identificateur MOD inconnu");
 }
 
 TEST_F(Fonctions, StringFunctionFailures) {
@@ -212,17 +213,16 @@ TEST_F(Fonctions, StringFunctionFailures) {
       {"X(2)", "erreur de type"},
       {"ZZ$", "Variable ZZ$ n'existe pas"},
   };
-  Echecs(&Interpreteur::EvalChaine, cas);
+  Echecs(EvalChaine, cas);
 }
 
 TEST_F(Fonctions, StrAndRealTextsFollowTheDecimalSeparator) {
   it.SeparateurDecimal = ',';
-  Pose("X", "0,5");
-  EXPECT_EQ(Evalue(&Interpreteur::EvalChaine, "STR$(X)"), "0,5");
-  it.Etat = kContinue;
-  EXPECT_EQ(Evalue(&Interpreteur::EvalEntier, "INT(X)"), "0");
-  EXPECT_EQ(Echec(&Interpreteur::EvalEntier, "INT(2.5)"), "erreur dans nombre 2.5");
-  EXPECT_EQ(Echec(&Interpreteur::EvalChaine, "STR$(2,5)"), "Expression incorrecte");
+  banc.Pose("X", "0,5");
+  EXPECT_EQ(Evalue(EvalChaine, "STR$(X)"), "0,5");
+  EXPECT_EQ(Evalue(EvalEntier, "INT(X)"), "0");
+  EXPECT_EQ(Echec(EvalEntier, "INT(2.5)"), "erreur dans nombre 2.5");
+  EXPECT_EQ(Echec(EvalChaine, "STR$(2,5)"), "Expression incorrecte");
 }
 
 }  // namespace

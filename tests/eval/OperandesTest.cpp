@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BancEvaluation.h"
+#include "eval/Operandes.h"
 
 namespace korvane::test {
 namespace {
@@ -9,13 +10,13 @@ class Operandes : public BancEvaluation {
  protected:
   void SetUp() override {
     BancEvaluation::SetUp();
-    Pose("N", "42");
-    Pose("I", "2");
-    Pose("R", "0.1");
-    Pose("S$", "été");
-    Pose("T(", "30", 3);
-    Pose("T(", "20", 2);
-    Pose("T$(", "deux", 2);
+    banc.Pose("N", "42");
+    banc.Pose("I", "2");
+    banc.Pose("R", "0.1");
+    banc.Pose("S$", "été");
+    banc.Pose("T(", "30", 3);
+    banc.Pose("T(", "20", 2);
+    banc.Pose("T$(", "deux", 2);
   }
 };
 
@@ -42,12 +43,7 @@ TEST_F(Operandes, LitOperandeValues) {
       {"DEBUT:", "DEBUT:"},  // a label reads as its own text
       {"routine", "routine"},
   };
-  for (const Cas& c : cas) {
-    it.Etat = kContinue;
-    EXPECT_EQ(Evalue(&Interpreteur::LitOperande, c.texte), c.attendu) << c.texte;
-    EXPECT_EQ(it.Etat, kContinue) << c.texte;
-  }
-  EXPECT_TRUE(banc.Messages.Textes.empty());
+  Valeurs(LitOperande, cas);
 }
 
 TEST_F(Operandes, LitOperandeFailures) {
@@ -65,7 +61,7 @@ TEST_F(Operandes, LitOperandeFailures) {
       {"T(Q)", "Erreur dans indice"},
       {"T(R)", "Indice de type incorrect"},
   };
-  for (const Cas& c : cas) EXPECT_EQ(Echec(&Interpreteur::LitOperande, c.texte), c.attendu) << c.texte;
+  Echecs(LitOperande, cas);
 }
 
 TEST_F(Operandes, LitChaineValues) {
@@ -78,12 +74,7 @@ TEST_F(Operandes, LitChaineValues) {
       {"T$(2)", "deux"},
       {"T$(I)", "deux"},
   };
-  for (const Cas& c : cas) {
-    it.Etat = kContinue;
-    EXPECT_EQ(Evalue(&Interpreteur::LitChaine, c.texte), c.attendu) << c.texte;
-    EXPECT_EQ(it.Etat, kContinue) << c.texte;
-  }
-  EXPECT_TRUE(banc.Messages.Textes.empty());
+  Valeurs(LitChaine, cas);
 }
 
 TEST_F(Operandes, LitChaineFailures) {
@@ -100,22 +91,21 @@ TEST_F(Operandes, LitChaineFailures) {
       {"T$(2", "Erreur de syntaxe"},
       {"T$(Q)", "Erreur dans indice"},
   };
-  for (const Cas& c : cas) EXPECT_EQ(Echec(&Interpreteur::LitChaine, c.texte), c.attendu) << c.texte;
+  Echecs(LitChaine, cas);
 }
 
 TEST_F(Operandes, RealsUseTheDecimalSeparator) {
   it.SeparateurDecimal = ',';
-  Pose("X", "2,5");
-  EXPECT_EQ(Evalue(&Interpreteur::LitOperande, "X"), "2,5");
-  EXPECT_EQ(Echec(&Interpreteur::LitOperande, "2,5"), "Expression incorrecte");
+  banc.Pose("X", "2,5");
+  EXPECT_EQ(Evalue(LitOperande, "X"), "2,5");
+  EXPECT_EQ(Echec(LitOperande, "2,5"), "Expression incorrecte");
 }
 
 TEST_F(Operandes, SubscriptStopsAtTheWindowAfterTheParenthesis) {
   // The ")" must stand within the 255 characters after "(".
   const std::string loin = "T(" + std::string(255, ' ') + "3)";
-  EXPECT_EQ(Echec(&Interpreteur::LitOperande, loin), "Erreur de syntaxe");
-  it.Etat = kContinue;
-  EXPECT_EQ(Evalue(&Interpreteur::LitOperande, "T(" + std::string(252, ' ') + "3)"), "30");
+  EXPECT_EQ(Echec(LitOperande, loin), "Erreur de syntaxe");
+  EXPECT_EQ(Evalue(LitOperande, "T(" + std::string(252, ' ') + "3)"), "30");
 }
 
 }  // namespace

@@ -10,9 +10,9 @@ using Systeme = BancFichiers;
 
 TEST_F(Systeme, MsgBoxShowsTheStringOfALiteralOrAVariable) {
   Declare({"DIM A$ AS STRING"});
-  Chaine("A$") = Cp("Déjà fini ? 100 €");
-  EXPECT_EQ(Execute(Cp("MSGBOX \"Bonjour à tous\"")), kContinue);
-  EXPECT_EQ(Execute("msgbox   a$  "), kContinue);
+  B.Chaine("A$") = Cp("Déjà fini ? 100 €");
+  EXPECT_EQ(B.Execute(Cp("MSGBOX \"Bonjour à tous\"")), kContinue);
+  EXPECT_EQ(B.Execute("msgbox   a$  "), kContinue);
   EXPECT_EQ(B.Messages.Textes, (std::vector<std::string>{"Bonjour à tous", "Déjà fini ? 100 €"}));
 }
 
@@ -34,46 +34,46 @@ TEST_F(Systeme, OperandsThatAreNotStringsAreReported) {
   };
   for (const CasMessage& c : cas) {
     B.Messages.Textes.clear();
-    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
     EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
   }
 }
 
 TEST_F(Systeme, KillDeletesAFile) {
-  Ecrit("adieu.txt", "x");
-  EXPECT_EQ(Execute("KILL \"adieu.txt\""), kContinue);
+  EcritFichier("adieu.txt", "x");
+  EXPECT_EQ(B.Execute("KILL \"adieu.txt\""), kContinue);
   EXPECT_FALSE(fs::exists("adieu.txt"));
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
 TEST_F(Systeme, MkDirAndRmDirCreateAndRemoveADirectory) {
   Declare({"DIM D$ AS STRING"});
-  Chaine("D$") = "r\xE9pertoire";
+  B.Chaine("D$") = "r\xE9pertoire";
   const fs::path cree(std::string("r\xE9pertoire"));
-  EXPECT_EQ(Execute("MKDIR D$"), kContinue);
+  EXPECT_EQ(B.Execute("MKDIR D$"), kContinue);
   EXPECT_TRUE(fs::is_directory(cree));
-  EXPECT_EQ(Execute("MKDIR \"sous\""), kContinue);
+  EXPECT_EQ(B.Execute("MKDIR \"sous\""), kContinue);
   EXPECT_TRUE(fs::is_directory("sous"));
-  EXPECT_EQ(Execute("RMDIR D$"), kContinue);
+  EXPECT_EQ(B.Execute("RMDIR D$"), kContinue);
   EXPECT_FALSE(fs::exists(cree));
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
 TEST_F(Systeme, ChDirChangesTheCurrentDirectoryOfTheProcess) {
   fs::create_directory("ICI");
-  EXPECT_EQ(Execute("CHDIR \"ICI\""), kContinue);
-  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier / "ICI"));
-  Execute("OPEN \"O\",1,\"DEDANS.TXT\"");
-  B.It.CloseAll();
-  EXPECT_TRUE(fs::exists(Dossier / "ICI" / "DEDANS.TXT"));
-  EXPECT_EQ(Execute("CHDIR \"..\""), kContinue);
-  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier));
+  EXPECT_EQ(B.Execute("CHDIR \"ICI\""), kContinue);
+  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier.Chemin() / "ICI"));
+  B.Execute("OPEN \"O\",1,\"DEDANS.TXT\"");
+  EXPECT_TRUE(CloseAll(B.It));
+  EXPECT_TRUE(fs::exists(Dossier.Chemin() / "ICI" / "DEDANS.TXT"));
+  EXPECT_EQ(B.Execute("CHDIR \"..\""), kContinue);
+  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier.Chemin()));
 }
 
 TEST_F(Systeme, FailuresNameTheFileOrDirectory) {
   fs::create_directories("NONVIDE/dedans");
   fs::create_directory("EXISTE");
-  Ecrit("FICHIER", "x");
+  EcritFichier("FICHIER", "x");
   const std::vector<CasMessage> cas = {
       {"KILL \"absent.txt\"", "Fichier absent.txt n'a pas été effacé"},
       {"KILL \"EXISTE\"", "Fichier EXISTE n'a pas été effacé"},
@@ -88,24 +88,24 @@ TEST_F(Systeme, FailuresNameTheFileOrDirectory) {
   };
   for (const CasMessage& c : cas) {
     B.Messages.Textes.clear();
-    EXPECT_EQ(Execute(c.Ligne), kArret) << c.Ligne;
+    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
     EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
   }
   EXPECT_TRUE(fs::is_directory("EXISTE"));
   EXPECT_TRUE(fs::is_directory("NONVIDE/dedans"));
   EXPECT_TRUE(fs::exists("FICHIER"));
   EXPECT_FALSE(fs::exists("MANQUE"));
-  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier));
+  EXPECT_EQ(fs::current_path(), fs::canonical(Dossier.Chemin()));
 }
 
 TEST_F(Systeme, NamesWithANulByteAreRefusedRatherThanCut) {
   Declare({"DIM D$ AS STRING"});
-  Chaine("D$") = std::string("AVANT\0APRES", 11);
-  Ecrit("AVANT", "x");
-  EXPECT_EQ(Execute("KILL D$"), kArret);
+  B.Chaine("D$") = std::string("AVANT\0APRES", 11);
+  EcritFichier("AVANT", "x");
+  EXPECT_EQ(B.Execute("KILL D$"), kArret);
   EXPECT_TRUE(fs::exists("AVANT"));
   fs::remove("AVANT");
-  EXPECT_EQ(Execute("MKDIR D$"), kArret);
+  EXPECT_EQ(B.Execute("MKDIR D$"), kArret);
   EXPECT_FALSE(fs::exists("AVANT"));
   EXPECT_EQ(B.Messages.Textes.size(), 2u);
 }

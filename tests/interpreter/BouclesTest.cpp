@@ -1,7 +1,8 @@
 // FOR / NEXT, WHILE / WEND, DO / LOOP and EXIT.
 #include <gtest/gtest.h>
 
-#include "interpreter/Variables.h"
+#include "interpreter/Execution.h"
+#include "machine/Symboles.h"
 #include "support/Banc.h"
 
 namespace korvane::test {
@@ -34,9 +35,9 @@ TEST(Pour, BodyRunsAtLeastOnceAndTheVariableEndsPastTheLimit) {
     const Banc::Resultat r =
         b.Lance({"DIM I, N AS INTEGER", std::string("FOR I = ") + c.Bornes, kCompte, "NEXT", "NEXT I", "END"});
     EXPECT_EQ(r.Etat, kContinue) << c.Bornes;
-    EXPECT_EQ(EntierDe(b.It, "I"), c.IFinal) << c.Bornes;
-    EXPECT_EQ(EntierDe(b.It, "N"), c.Tours) << c.Bornes;
-    EXPECT_EQ(b.It.SommetPile, 0) << c.Bornes;
+    EXPECT_EQ(b.Entier("I"), c.IFinal) << c.Bornes;
+    EXPECT_EQ(b.Entier("N"), c.Tours) << c.Bornes;
+    EXPECT_EQ(b.It.Pile.Hauteur(), 0) << c.Bornes;
     EXPECT_TRUE(b.Messages.Textes.empty()) << c.Bornes;
   }
 }
@@ -46,13 +47,13 @@ TEST(Pour, OperandsMayBeVariablesAndArrayElements) {
   ASSERT_EQ(b.Declare({"DIM I, L, N AS INTEGER", "DIM P(2) AS INTEGER", "FOR I = L TO P(2) STEP P(1)", kCompte, "NEXT",
                        "NEXT", "END"}),
             -1);
-  EntierDe(b.It, "L") = 2;
-  b.It.Entiers.at(AdresseDe(b.It, "P(")) = 2;
-  b.It.Entiers.at(AdresseDe(b.It, "P(") + 1) = 7;
+  b.Entier("L") = 2;
+  b.Entier("P(", 1) = 2;
+  b.Entier("P(", 2) = 7;
   const Banc::Resultat r = b.Continue(2);
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "I"), 8);
-  EXPECT_EQ(EntierDe(b.It, "N"), 3);
+  EXPECT_EQ(b.Entier("I"), 8);
+  EXPECT_EQ(b.Entier("N"), 3);
 }
 
 struct CasEchecPour {
@@ -82,8 +83,8 @@ TEST(Pour, FailuresPushNothingAndLeaveTheVariable) {
     EXPECT_EQ(r.Etat, kArret) << c.Instruction;
     EXPECT_EQ(r.Debut, 4) << c.Instruction;
     EXPECT_EQ(b.Messages.Textes, c.Messages) << c.Instruction;
-    EXPECT_EQ(b.It.SommetPile, 0) << c.Instruction;
-    EXPECT_EQ(EntierDe(b.It, "I"), 0) << c.Instruction;
+    EXPECT_EQ(b.It.Pile.Hauteur(), 0) << c.Instruction;
+    EXPECT_EQ(b.Entier("I"), 0) << c.Instruction;
   }
 }
 
@@ -94,19 +95,19 @@ TEST(Pour, FailedReadStopsTheLoopEvenWhenALaterLookupClearsTheState) {
   EXPECT_EQ(r.Etat, kArret);
   EXPECT_EQ(r.Debut, 2);
   EXPECT_EQ(b.Messages.Textes, Textes{"Erreur dans indice"});
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
 }
 
 TEST(Pour, PushFailureStopsOnTheForLine) {
   Banc b;
   ASSERT_EQ(b.Declare({"DIM I AS INTEGER"}), -1);
-  for (int i = 0; i < 97; ++i) b.It.Empile(-1);
+  for (int i = 0; i < 97; ++i) Empile(b.It, -1);
   int ligne = 3;
-  b.It.InstrFor("I = 1 TO 2", ligne);
+  ExecLigne(b.It, b.Texte, "FOR I = 1 TO 2", ligne);
   EXPECT_EQ(b.It.Etat, kArret);
   EXPECT_EQ(ligne, 3);
   EXPECT_EQ(b.Messages.Textes, Textes{"Pile saturée"});
-  EXPECT_EQ(b.It.SommetPile, 100);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 100);
 }
 
 TEST(Pour, StepZeroLoopsUntilTheRunIsInterrupted) {
@@ -114,8 +115,8 @@ TEST(Pour, StepZeroLoopsUntilTheRunIsInterrupted) {
   b.Touches.Arret = true;
   const Banc::Resultat r = b.Lance({"DIM I AS INTEGER", "FOR I = 1 TO 3 STEP 0", "NEXT", "END"});
   EXPECT_EQ(r.Etat, kArret);
-  EXPECT_EQ(EntierDe(b.It, "I"), 1);
-  EXPECT_EQ(b.It.SommetPile, 4);
+  EXPECT_EQ(b.Entier("I"), 1);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 4);
   EXPECT_TRUE(b.Messages.Textes.empty());
 }
 
@@ -125,7 +126,7 @@ TEST(Pour, NextPastTheIntegerRangeReportsInsteadOfWrapping) {
   EXPECT_EQ(r.Etat, kArret);
   EXPECT_EQ(r.Debut, 2);
   EXPECT_EQ(b.Messages.Textes, Textes{"Erreur de conversion"});
-  EXPECT_EQ(EntierDe(b.It, "I"), 2147483647);
+  EXPECT_EQ(b.Entier("I"), 2147483647);
 }
 
 struct CasPileVide {
@@ -147,16 +148,16 @@ TEST(Pour, EveryPopOfAnEmptyStackIsReported) {
     EXPECT_EQ(r.Etat, kArret) << c.Programme.back();
     EXPECT_EQ(r.Debut, static_cast<int>(c.Programme.size()) - 1) << c.Programme.back();
     EXPECT_EQ(b.Messages.Textes, Textes(c.Messages, "Pile vide")) << c.Programme.back();
-    EXPECT_EQ(b.It.SommetPile, 0) << c.Programme.back();
+    EXPECT_EQ(b.It.Pile.Hauteur(), 0) << c.Programme.back();
   }
 }
 
 TEST(Pour, NextWithAStrayAddressDoesNotTouchTheStores) {
   Banc b;
   ASSERT_EQ(b.Declare({"NEXT"}), -1);
-  for (int32_t entree : {0, 9999, 5, 1}) b.It.Empile(entree);
+  for (int32_t entree : {0, 9999, 5, 1}) Empile(b.It, entree);
   int ligne = 0;
-  b.It.InstrNext(ligne);
+  ExecLigne(b.It, b.Texte, "NEXT", ligne);
   EXPECT_EQ(b.It.Etat, kArret);
   EXPECT_EQ(b.Messages.Textes, Textes{"Erreur dans indice"});
 }
@@ -165,16 +166,16 @@ TEST(TantQue, RunsWhileTheConditionHolds) {
   Banc b;
   const Banc::Resultat r = b.Lance({"DIM N AS INTEGER", "WHILE N < 3", kCompte, "NEXT", "WEND", "END"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "N"), 3);
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.Entier("N"), 3);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
 }
 
 TEST(TantQue, FalseAtOnceSkipsTheBody) {
   Banc b;
   const Banc::Resultat r = b.Lance({"DIM N AS INTEGER", "WHILE N > 0", kCompte, "NEXT", "  wend", kCompte, "NEXT", "END"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "N"), 1);  // only the loop after the WEND ran
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.Entier("N"), 1);  // only the loop after the WEND ran
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
 }
 
 TEST(TantQue, FalseConditionTakesTheFirstWendEvenOfAnInnerLoop) {
@@ -208,8 +209,8 @@ TEST(Faire, LoopRepeatsUntilItsConditionIsTrue) {
     Banc b;
     const Banc::Resultat r = b.Lance({"DIM N AS INTEGER", "DO", kCompte, "NEXT", c.Boucle, "END"});
     EXPECT_EQ(r.Etat, kContinue) << c.Boucle;
-    EXPECT_EQ(EntierDe(b.It, "N"), c.Tours) << c.Boucle;
-    EXPECT_EQ(b.It.SommetPile, 0) << c.Boucle;
+    EXPECT_EQ(b.Entier("N"), c.Tours) << c.Boucle;
+    EXPECT_EQ(b.It.Pile.Hauteur(), 0) << c.Boucle;
   }
 }
 
@@ -237,7 +238,7 @@ TEST(Sortie, ExitLeavesTheLoopAndOnlyExitForPopsItsEntries) {
     Banc b;
     const Banc::Resultat r = b.Lance(c.Programme);
     EXPECT_EQ(r.Etat, kContinue) << c.Programme[1];
-    EXPECT_EQ(ContenuPile(b.It), c.Pile) << c.Programme[1];
+    EXPECT_EQ(b.Pile(), c.Pile) << c.Programme[1];
     EXPECT_TRUE(b.Messages.Textes.empty()) << c.Programme[1];
   }
 }
@@ -257,7 +258,7 @@ TEST(Sortie, ExitForNeedsABareNext) {
   EXPECT_EQ(r.Etat, kArret);
   EXPECT_EQ(r.Debut, 2);
   EXPECT_EQ(b.Messages.Textes, Textes{"FOR sans NEXT"});
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
 }
 
 struct CasLigneFor {
@@ -277,9 +278,9 @@ TEST(Sortie, ExitForSearchesOnlyLinesOfTheText) {
   for (const CasLigneFor& c : cas) {
     Banc b;
     ASSERT_EQ(b.Declare({"EXIT FOR", "NEXT", "NEXT", "END"}), -1);
-    for (int32_t entree : {c.LigneFor, 1, 1, 1}) b.It.Empile(entree);
+    for (int32_t entree : {c.LigneFor, 1, 1, 1}) Empile(b.It, entree);
     int ligne = 0;
-    b.It.InstrExit(b.Texte, "FOR", ligne);
+    ExecLigne(b.It, b.Texte, "EXIT FOR", ligne);
     EXPECT_EQ(ligne, c.LigneApres) << c.LigneFor;
     EXPECT_EQ(b.Messages.Textes, c.Message ? Textes{c.Message} : Textes{}) << c.LigneFor;
   }

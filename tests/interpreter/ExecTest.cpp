@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "interpreter/Execution.h"
+#include "machine/Symboles.h"
 #include "support/Banc.h"
 
 namespace korvane::test {
@@ -15,7 +17,7 @@ TEST(ExecLigne, LinesThatDoNothing) {
   for (const char* ligne : lignes) {
     Banc banc;
     int index = 4;
-    banc.It.ExecLigne(banc.Texte, ligne, index);
+    ExecLigne(banc.It, banc.Texte, ligne, index);
     EXPECT_EQ(banc.It.Etat, kContinue) << ligne;
     EXPECT_EQ(index, 4) << ligne;
     EXPECT_TRUE(banc.Messages.Textes.empty()) << ligne;
@@ -27,21 +29,21 @@ TEST(ExecLigne, EndEndsAndEndSubReturns) {
   for (const char* ligne : {"END", "end", "  END  ", "\tEND"}) {
     Banc banc;
     int index = 0;
-    banc.It.ExecLigne(banc.Texte, ligne, index);
+    ExecLigne(banc.It, banc.Texte, ligne, index);
     EXPECT_EQ(banc.It.Etat, kFin) << ligne;
   }
   for (const char* ligne : {"END SUB", "ENDSUB", "end  sub"}) {
     Banc banc;
-    banc.It.Empile(7);
+    Empile(banc.It, 7);
     int index = 12;
-    banc.It.ExecLigne(banc.Texte, ligne, index);
+    ExecLigne(banc.It, banc.Texte, ligne, index);
     EXPECT_EQ(banc.It.Etat, kContinue) << ligne;
     EXPECT_EQ(index, 7) << ligne;
-    EXPECT_EQ(banc.It.SommetPile, 0) << ligne;
+    EXPECT_EQ(banc.It.Pile.Hauteur(), 0) << ligne;
   }
   Banc banc;
   int index = 12;
-  banc.It.ExecLigne(banc.Texte, "END SUB", index);
+  ExecLigne(banc.It, banc.Texte, "END SUB", index);
   EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{"Pile vide"});
   EXPECT_EQ(index, 12);
 }
@@ -49,9 +51,8 @@ TEST(ExecLigne, EndEndsAndEndSubReturns) {
 TEST(ExecLigne, DoPushesItsOwnLine) {
   Banc banc;
   int index = 9;
-  banc.It.ExecLigne(banc.Texte, "do", index);
-  EXPECT_EQ(banc.It.SommetPile, 1);
-  EXPECT_EQ(banc.It.Pile[1], 9);
+  ExecLigne(banc.It, banc.Texte, "do", index);
+  EXPECT_EQ(banc.Pile(), std::vector<int32_t>{9});
   EXPECT_EQ(index, 9);
 }
 
@@ -59,13 +60,13 @@ TEST(ExecLigne, RandomizeSeedsFromTheTimeOfDay) {
   Banc banc;
   banc.Temps.Millisecondes = 12345;
   int index = 0;
-  banc.It.ExecLigne(banc.Texte, "RANDOMIZE", index);
-  EXPECT_EQ(banc.It.Graine, 12345u);
-  const double premier = banc.It.Aleatoire();
-  banc.It.ExecLigne(banc.Texte, "RANDOMIZE", index);
-  EXPECT_EQ(banc.It.Aleatoire(), premier);  // the same seed gives the same sequence
+  ExecLigne(banc.It, banc.Texte, "RANDOMIZE", index);
+  EXPECT_EQ(banc.It.Hasard.Graine(), 12345u);
+  const double premier = banc.It.Hasard.Suivant();
+  ExecLigne(banc.It, banc.Texte, "RANDOMIZE", index);
+  EXPECT_EQ(banc.It.Hasard.Suivant(), premier);  // the same seed gives the same sequence
   for (int i = 0; i < 1000; ++i) {
-    const double x = banc.It.Aleatoire();
+    const double x = banc.It.Hasard.Suivant();
     ASSERT_GE(x, 0.0);
     ASSERT_LT(x, 1.0);
   }
@@ -112,7 +113,7 @@ TEST(Exec, StepModeStopsAfterEveryLineAndOnEnd) {
 TEST(Exec, StepModeAfterAJumpRecordsTheLineAfterTheTarget) {
   Banc banc;
   banc.Declare({"DIM X AS INTEGER"});
-  banc.It.Empile(0);
+  Empile(banc.It, 0);
   const auto r = banc.Lance({"REM", "REM", "END SUB", "REM"}, 2, 1);
   EXPECT_EQ(r.Etat, 1);
   EXPECT_EQ(r.Debut, 1);
@@ -133,12 +134,12 @@ TEST(Exec, BreakpointStopsARunFromTheStartBeforeItsLine) {
 TEST(Exec, ContinueIgnoresBreakpointsAndKeepsTheTables) {
   Banc banc;
   banc.Lance({"DIM A AS INTEGER", kPointArret + "REM", kPointArret + "END"});
-  banc.It.Empile(42);
+  Empile(banc.It, 42);
   const auto r = banc.Continue(1);
   EXPECT_EQ(r.Etat, 0);
   EXPECT_EQ(banc.It.Etat, kFin);
-  EXPECT_EQ(banc.It.NbSymboles, 1);
-  EXPECT_EQ(banc.It.SommetPile, 1);
+  EXPECT_EQ(banc.It.Symboles.Symboles().size(), 1u);
+  EXPECT_EQ(banc.It.Pile.Hauteur(), 1);
 }
 
 TEST(Exec, StartPastTheLastLineExecutesNothing) {
@@ -151,15 +152,14 @@ TEST(Exec, StartPastTheLastLineExecutesNothing) {
 
 TEST(Exec, EveryRunResetsTheCursorAndShowsTheWindow) {
   Banc banc;
-  banc.It.InitPrg("/home/moi/essai.bas");
-  banc.It.CurseurX = 40;
-  banc.It.CurseurY = 36;
+  InitPrg(banc.It, "/home/moi/essai.bas");
+  banc.It.Ecran.Place(40, 36);
   banc.Lance({"REM"});
   banc.Continue(1);
   EXPECT_EQ(banc.Ecran.Titre, "Korvane - essai.bas");
   EXPECT_EQ(banc.Ecran.Montrages, 2);
-  EXPECT_EQ(banc.It.CurseurX, 0);
-  EXPECT_EQ(banc.It.CurseurY, 0);
+  EXPECT_EQ(banc.It.Ecran.CurseurX, 0);
+  EXPECT_EQ(banc.It.Ecran.CurseurY, 0);
 }
 
 }  // namespace

@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <random>
 
+#include "eval/Fichiers.h"
+#include "interpreter/Execution.h"
+#include "interpreter/PreAnalyse.h"
 #include "support/Banc.h"
-#include "support/Commande.h"
+#include "support/Dossier.h"
 
 namespace korvane::test {
 namespace {
@@ -194,13 +197,13 @@ void LanceSansDanger(uint32_t graine) {
     int resultat = 0;
     banc.Touches.Questions = 0;
     try {
-      banc.It.Exec(banc.Texte, debut, resultat, 0);
+      Exec(banc.It, banc.Texte, debut, resultat, 0);
     } catch (const EchecExecution&) {
       // The interpreter's own unhandled failure: an allowed end of a run.
     }
     if (resultat != kArret) break;
   }
-  banc.It.CloseAll();
+  static_cast<void>(CloseAll(banc.It));
 }
 
 class DossierCourant {
@@ -238,9 +241,8 @@ std::vector<std::string> FragmentsSansFichiers() {
 }
 
 struct Trace {
-  std::vector<int32_t> Entiers;
-  std::vector<double> Reels;
-  std::vector<std::string> Chaines, Messages, Dessins, Impression;
+  Memoire Valeurs;
+  std::vector<std::string> Messages, Dessins, Impression;
   std::vector<int32_t> Pile;
   int32_t Etat;
   bool Echec;
@@ -248,16 +250,8 @@ struct Trace {
 };
 
 Trace Releve(const Banc& banc, bool echec) {
-  const Interpreteur& it = banc.It;
-  return {std::vector<int32_t>(it.Entiers.begin(), it.Entiers.end()),
-          std::vector<double>(it.Reels.begin(), it.Reels.end()),
-          it.Chaines,
-          banc.Messages.Textes,
-          banc.Ecran.Appels,
-          banc.Printer.Journal,
-          std::vector<int32_t>(it.Pile.begin(), it.Pile.begin() + it.SommetPile + 1),
-          it.Etat,
-          echec};
+  return {banc.It.Valeurs, banc.Messages.Textes, banc.Ecran.Appels, banc.Printer.Journal, banc.Pile(),
+          banc.It.Etat, echec};
 }
 
 // The run loop with its per-line cache and compiled lines must do exactly what the text of
@@ -284,13 +278,11 @@ TEST(ProgrammesAleatoires, CompiledLinesBehaveLikeTheirText) {
     bool echecTexte = false;
     texte.Texte.Lignes = lignes;
     try {
-      texte.It.DebutExec();
-      int ligneErreur = 0;
-      texte.It.PreAnalyse(texte.Texte, ligneErreur);
+      static_cast<void>(PreAnalyse(texte.It, texte.Texte));  // a failure leaves Etat at 1
       for (int Ligne = 0, n = 0; texte.It.Etat == kContinue && Ligne >= 0 && Ligne < texte.Texte.NbLignes() &&
                                  n < kLignesMax && !lignes[static_cast<std::size_t>(Ligne)].starts_with('\xBB');
            ++n) {
-        texte.It.ExecLigne(texte.Texte, lignes[static_cast<std::size_t>(Ligne)], Ligne);
+        ExecLigne(texte.It, texte.Texte, lignes[static_cast<std::size_t>(Ligne)], Ligne);
         if (texte.It.Etat == kContinue) ++Ligne;
       }
     } catch (const EchecExecution&) {

@@ -3,7 +3,8 @@
 
 #include <climits>
 
-#include "interpreter/Variables.h"
+#include "interpreter/Execution.h"
+#include "machine/Symboles.h"
 #include "support/Banc.h"
 
 namespace korvane::test {
@@ -53,11 +54,11 @@ TEST(Pile, EachStatementPushesAndPopsItsEntries) {
   for (const CasPile& c : cas) {
     Banc b;
     ASSERT_EQ(b.Declare(programme), -1);
-    for (int32_t entree : c.Avant) b.It.Empile(entree);
+    for (int32_t entree : c.Avant) Empile(b.It, entree);
     int ligne = c.Ligne;
-    b.It.ExecLigne(b.Texte, c.Instruction, ligne);
+    ExecLigne(b.It, b.Texte, c.Instruction, ligne);
     EXPECT_EQ(b.It.Etat, kContinue) << c.Instruction;
-    EXPECT_EQ(ContenuPile(b.It), c.Apres) << c.Instruction;
+    EXPECT_EQ(b.Pile(), c.Apres) << c.Instruction;
     EXPECT_EQ(ligne, c.LigneApres) << c.Instruction;
     EXPECT_TRUE(b.Messages.Textes.empty()) << c.Instruction;
   }
@@ -66,24 +67,24 @@ TEST(Pile, EachStatementPushesAndPopsItsEntries) {
 TEST(Pile, ForSetsTheVariableAndNextStepsIt) {
   Banc b;
   ASSERT_EQ(b.Declare({"DIM J, I AS INTEGER"}), -1);
-  const int32_t adresse = AdresseDe(b.It, "I");
+  const int32_t adresse = ChercheEtiq(b.It, "I")->Adresse;
   int ligne = 7;
-  b.It.InstrFor("i = 2 to 9 step 3", ligne);
-  EXPECT_EQ(EntierDe(b.It, "I"), 2);
-  EXPECT_EQ(ContenuPile(b.It), (std::vector<int32_t>{7, adresse, 9, 3}));
+  ExecLigne(b.It, b.Texte, "FOR i = 2 to 9 step 3", ligne);
+  EXPECT_EQ(b.Entier("I"), 2);
+  EXPECT_EQ(b.Pile(), (std::vector<int32_t>{7, adresse, 9, 3}));
 
   ligne = 12;
-  b.It.InstrNext(ligne);
+  ExecLigne(b.It, b.Texte, "NEXT", ligne);
   EXPECT_EQ(ligne, 7);
-  EXPECT_EQ(EntierDe(b.It, "I"), 5);
-  EXPECT_EQ(ContenuPile(b.It), (std::vector<int32_t>{7, adresse, 9, 3}));
+  EXPECT_EQ(b.Entier("I"), 5);
+  EXPECT_EQ(b.Pile(), (std::vector<int32_t>{7, adresse, 9, 3}));
 
-  EntierDe(b.It, "I") = 8;
+  b.Entier("I") = 8;
   ligne = 12;
-  b.It.InstrNext(ligne);
+  ExecLigne(b.It, b.Texte, "NEXT", ligne);
   EXPECT_EQ(ligne, 12);
-  EXPECT_EQ(EntierDe(b.It, "I"), 11);
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.Entier("I"), 11);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
 }
 
 struct CasMessage {
@@ -123,8 +124,8 @@ TEST(Sauts, GosubReturnsAfterTheCallingLine) {
   Banc b;
   const Banc::Resultat r = b.Lance({"DIM N AS INTEGER", "GOSUB INC", "gosub inc", "END", "INC:", kCompte, "NEXT", "RETURN"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "N"), 2);
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.Entier("N"), 2);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
   EXPECT_TRUE(b.Messages.Textes.empty());
 }
 
@@ -133,8 +134,8 @@ TEST(Sauts, CallRunsTheSubBodyUntilEndSubOrExitSub) {
   const Banc::Resultat r = b.Lance({"DIM N AS INTEGER", "CALL PLUS", "call plus", "CALL SORT", "END", "SUB PLUS", kCompte,
                                     "NEXT", "END SUB", "SUB SORT", "EXIT SUB", kCompte, "NEXT", "END SUB"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "N"), 2);
-  EXPECT_EQ(b.It.SommetPile, 0);
+  EXPECT_EQ(b.Entier("N"), 2);
+  EXPECT_EQ(b.It.Pile.Hauteur(), 0);
   EXPECT_TRUE(b.Messages.Textes.empty());
 }
 
@@ -144,7 +145,7 @@ TEST(Sauts, HundredNestedGosubsFitAndTheNextStopsOnItsTarget) {
   EXPECT_EQ(r.Etat, kArret);
   EXPECT_EQ(r.Debut, 1);  // the label line, not the GOSUB line
   EXPECT_EQ(b.Messages.Textes, Textes{"Pile saturée"});
-  EXPECT_EQ(ContenuPile(b.It), std::vector<int32_t>(100, 2));
+  EXPECT_EQ(b.Pile(), std::vector<int32_t>(100, 2));
 }
 
 TEST(Sauts, CallThatCannotPushStopsOnTheSubHeader) {
@@ -155,7 +156,7 @@ TEST(Sauts, CallThatCannotPushStopsOnTheSubHeader) {
   EXPECT_EQ(b.Messages.Textes, Textes{"Pile saturée"});
   std::vector<int32_t> attendu(100, 3);
   attendu[0] = 0;
-  EXPECT_EQ(ContenuPile(b.It), attendu);
+  EXPECT_EQ(b.Pile(), attendu);
 }
 
 TEST(Sauts, StrayReturnLinesNeitherOverflowNorLeaveTheText) {
@@ -188,8 +189,8 @@ TEST(Si, OneLineFormOnlyJumpsToLabels) {
     const Banc::Resultat r = b.Lance({"DIM A, B AS INTEGER", c.Si, "END", "LA:", "FOR A = 1 TO 1", "NEXT", "END", "LB:",
                                       "FOR B = 1 TO 1", "NEXT", "END"});
     EXPECT_EQ(r.Etat, kContinue) << c.Si;
-    EXPECT_EQ(EntierDe(b.It, "A"), c.A) << c.Si;
-    EXPECT_EQ(EntierDe(b.It, "B"), c.B) << c.Si;
+    EXPECT_EQ(b.Entier("A"), c.A) << c.Si;
+    EXPECT_EQ(b.Entier("B"), c.B) << c.Si;
     EXPECT_TRUE(b.Messages.Textes.empty()) << c.Si;
   }
 }
@@ -219,9 +220,9 @@ TEST(Si, BlockFormSkipsToElseOrEndIf) {
                                       "FOR C = 1 TO 1", "NEXT", "END"});
     const std::string nom = std::string(c.Condition) + " / " + c.FinSi;
     EXPECT_EQ(r.Etat, kContinue) << nom;
-    EXPECT_EQ(EntierDe(b.It, "A"), c.A) << nom;
-    EXPECT_EQ(EntierDe(b.It, "B"), c.B) << nom;
-    EXPECT_EQ(EntierDe(b.It, "C"), 2) << nom;
+    EXPECT_EQ(b.Entier("A"), c.A) << nom;
+    EXPECT_EQ(b.Entier("B"), c.B) << nom;
+    EXPECT_EQ(b.Entier("C"), 2) << nom;
     EXPECT_TRUE(b.Messages.Textes.empty()) << nom;
   }
 }
@@ -232,15 +233,15 @@ TEST(Si, FalseBlockTakesTheFirstEndIfEvenOfAnInnerBlock) {
       {"DIM A, B AS INTEGER", "IF 1 > 2 THEN", "IF 2 > 1 THEN", "FOR A = 1 TO 1", "NEXT", "ENDIF", "FOR B = 1 TO 1", "NEXT",
        "ENDIF", "END"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "A"), 0);
-  EXPECT_EQ(EntierDe(b.It, "B"), 2);
+  EXPECT_EQ(b.Entier("A"), 0);
+  EXPECT_EQ(b.Entier("B"), 2);
 }
 
 TEST(Si, TrueBlockWithoutEndIfRunsOn) {
   Banc b;
   const Banc::Resultat r = b.Lance({"DIM A AS INTEGER", "IF 2 > 1 THEN", "FOR A = 1 TO 1", "NEXT", "END"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "A"), 2);
+  EXPECT_EQ(b.Entier("A"), 2);
   EXPECT_TRUE(b.Messages.Textes.empty());
 }
 
@@ -248,7 +249,7 @@ TEST(Si, BreakpointMarkerDoesNotHideTheEndIf) {
   Banc b;
   const Banc::Resultat r = b.Lance({"DIM A AS INTEGER", "IF 1 > 2 THEN", "FOR A = 1 TO 1", "NEXT", "\xBB" "END IF", "END"});
   EXPECT_EQ(r.Etat, kContinue);
-  EXPECT_EQ(EntierDe(b.It, "A"), 0);
+  EXPECT_EQ(b.Entier("A"), 0);
   EXPECT_TRUE(b.Messages.Textes.empty());
 }
 

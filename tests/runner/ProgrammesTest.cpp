@@ -4,20 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "support/Commande.h"
+#include "support/Dossier.h"
 
 namespace korvane::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contenu(const fs::path& chemin) {
-  std::ifstream flux(chemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-}
 
 std::string SansFinDeLigne(std::string texte) {
   while (!texte.empty() && (texte.back() == '\n' || texte.back() == '\r')) texte.pop_back();
@@ -32,15 +26,15 @@ TEST(Programmes, EachFixtureGivesItsExpectedOutput) {
     SCOPED_TRACE(bas.filename().string());
     const auto voisin = [&](const char* extension) { return fs::path(bas).replace_extension(extension); };
     std::vector<std::string> options;
-    if (fs::exists(voisin(".param"))) options = {"--param", SansFinDeLigne(Contenu(voisin(".param")))};
+    if (fs::exists(voisin(".param"))) options = {"--param", SansFinDeLigne(LitFichier(voisin(".param")))};
     const DossierTemporaire dossier;
-    const Commande resultat = Lance("cd " + Citation(dossier.Chemin()) + " && " + KORVANE_RUN_PATH + " " +
+    const Commande resultat = Lance("cd " + Citation(dossier.Chemin().string()) + " && " + KORVANE_RUN_PATH + " " +
                                         (options.empty() ? "" : "--param " + Citation(options[1]) + " ") +
                                         Citation(bas.string()),
-                                    Contenu(voisin(".in")));
-    EXPECT_EQ(resultat.Sortie, Contenu(voisin(".out")));
-    EXPECT_EQ(resultat.Erreurs, Contenu(voisin(".err")));
-    EXPECT_EQ(std::to_string(resultat.Statut), SansFinDeLigne(Contenu(voisin(".code"))));
+                                    LitFichier(voisin(".in")));
+    EXPECT_EQ(resultat.Sortie, LitFichier(voisin(".out")));
+    EXPECT_EQ(resultat.Erreurs, LitFichier(voisin(".err")));
+    EXPECT_EQ(std::to_string(resultat.Statut), SansFinDeLigne(LitFichier(voisin(".code"))));
     ++vus;
   }
   EXPECT_GE(vus, 3);

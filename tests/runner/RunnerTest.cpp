@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 
 #include "support/Commande.h"
+#include "support/Dossier.h"
 
 namespace korvane {
 namespace {
@@ -85,19 +84,17 @@ namespace {
 
 TEST(KorvaneRun, CtrlCStopsARunawayProgramAndClosesItsFiles) {
   const test::DossierTemporaire dossier;
-  const std::string programme = dossier.Chemin() + "/boucle.bas";
-  std::ofstream(programme, std::ios::binary) << "DIM I AS INTEGER\r\nOPEN \"O\",1,\"SORTIE.TXT\"\r\n"
-                                                "PRINT# 1,\"debut\"\r\nDEBUT:\r\nI = I + 1\r\nGOTO DEBUT\r\n";
-  const Commande resultat = test::Lance("cd " + test::Citation(dossier.Chemin()) + " && { " +
+  test::EcritFichier(dossier.Chemin() / "boucle.bas",
+                     "DIM I AS INTEGER\r\nOPEN \"O\",1,\"SORTIE.TXT\"\r\nPRINT# 1,\"debut\"\r\nDEBUT:\r\nI = I + 1\r\n"
+                     "GOTO DEBUT\r\n");
+  const Commande resultat = test::Lance("cd " + test::Citation(dossier.Chemin().string()) + " && { " +
                                             std::string(KORVANE_RUN_PATH) + " boucle.bas & pid=$!; sleep 0.5; "
                                             "kill -INT $pid; wait $pid; }",
                                         "");
   EXPECT_EQ(resultat.Statut, kSortieArret);
   EXPECT_TRUE(resultat.Erreurs == "Arrêt à la ligne 5\n" || resultat.Erreurs == "Arrêt à la ligne 6\n")
       << resultat.Erreurs;
-  std::ifstream sortie(dossier.Chemin() + "/SORTIE.TXT", std::ios::binary);
-  const std::string contenu{std::istreambuf_iterator<char>(sortie), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(contenu, "debut\r\n");
+  EXPECT_EQ(test::LitFichier(dossier.Chemin() / "SORTIE.TXT"), "debut\r\n");
 }
 
 }  // namespace

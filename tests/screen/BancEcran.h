@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "interpreter/CacheLignes.h"
+#include "machine/Instruction.h"
+#include "screen/InstructionsEcran.h"
 #include "support/Banc.h"
 
 namespace korvane::test {
@@ -19,23 +25,39 @@ class BancEcran : public ::testing::Test {
     ASSERT_EQ(B.It.Etat, kContinue);
   }
 
-  int32_t Adresse(const std::string& nom) const {
-    const int i = B.It.ChercheSymbole(nom);
-    EXPECT_GT(i, 0) << nom;
-    return B.It.TableSymboles[static_cast<std::size_t>(i)].Adresse;
+  // Runs one statement on its argument exactly as given, without the dispatcher's trimming.
+  // The screen statements read only their argument.
+  void Applique(void (*instruction)(Machine&, Instruction&), std::string argument) {
+    CacheLignes lignes(B.Texte);
+    const std::string u;
+    int ligne = 0;
+    Instruction i{lignes, u, std::move(argument), ligne};
+    instruction(B.It, i);
   }
-  int32_t& Entier(const std::string& nom) { return B.It.Entiers[static_cast<std::size_t>(Adresse(nom))]; }
-  double& Reel(const std::string& nom) { return B.It.Reels[static_cast<std::size_t>(Adresse(nom))]; }
-  std::string& Chaine(const std::string& nom) { return B.It.Chaines[static_cast<std::size_t>(Adresse(nom))]; }
 
   void PlaceCurseur(int x, int y) {
-    B.It.CurseurX = x;
-    B.It.CurseurY = y;
+    B.It.Ecran.CurseurX = x;
+    B.It.Ecran.CurseurY = y;
   }
   std::vector<std::string> Messages() const { return B.Messages.Textes; }
   std::vector<std::string> Appels() const { return B.Ecran.Appels; }
 
   Banc B;
 };
+
+// A parameterised case's name: its index, then the start of its text with each run of
+// characters other than ASCII letters and digits as one '_'.
+inline std::string NomDeCas(std::size_t index, std::string_view texte) {
+  std::string nom = "Cas" + std::to_string(index) + "_";
+  for (const char c : texte.substr(0, 24)) {
+    if (std::isalnum(static_cast<unsigned char>(c)) != 0) nom += c;
+    else if (nom.back() != '_') nom += '_';
+  }
+  while (nom.back() == '_') nom.pop_back();
+  return nom;
+}
+
+// The name generator of the suites whose cases hold an Argument.
+inline constexpr auto NomParArgument = [](const auto& info) { return NomDeCas(info.index, info.param.Argument); };
 
 }  // namespace korvane::test

@@ -3,7 +3,6 @@
 #include <limits>
 #include <optional>
 
-#include "base/Nombres.h"
 #include "screen/BancEcran.h"
 
 namespace korvane::test {
@@ -16,37 +15,29 @@ struct CasSaisie {
   std::string Variable;
   std::optional<std::string> Reponse;
   bool Echo;                // drawn at (16, 36), cursor then at (0, 54)
-  std::string Valeur;       // the variable's value afterwards, as text
+  std::string Valeur;       // the variable's value text afterwards, in UTF-8
   std::string Message;      // empty when none
 };
 
-class InputLit : public BancEcran, public ::testing::WithParamInterface<CasSaisie> {
- protected:
-  std::string ValeurDe(const std::string& variable) {
-    if (variable == "N") return std::to_string(Entier("N"));
-    if (variable == "R") return FormatReel(Reel("R"), '.');
-    return Chaine("S");
-  }
-};
+class InputLit : public BancEcran, public ::testing::WithParamInterface<CasSaisie> {};
 
 TEST_P(InputLit, VetsStoresAndEchoesTheAnswer) {
   const CasSaisie& cas = GetParam();
-  Entier("N") = 7;
-  Reel("R") = 1.5;
-  Chaine("S") = "avant";
+  B.Entier("N") = 7;
+  B.Reel("R") = 1.5;
+  B.Chaine("S") = "avant";
   PlaceCurseur(16, 36);
   if (cas.Reponse) B.Saisie.Reponses.push_back(*cas.Reponse);
-  std::string argument = cas.Variable;
 
-  B.It.InstrInput(argument);
+  Applique(InstrInput, cas.Variable);
 
   EXPECT_EQ(B.Saisie.Ouvertures.size(), 1u);
   EXPECT_EQ(B.It.Etat, cas.Message.empty() ? kContinue : kArret);
   EXPECT_EQ(Messages(), cas.Message.empty() ? Textes{} : Textes{cas.Message});
   EXPECT_EQ(Appels(), cas.Echo ? Textes{"saisie 16,36 " + cas.Reponse.value_or("")} : Textes{});
-  EXPECT_EQ(B.It.CurseurX, cas.Echo ? 0 : 16);
-  EXPECT_EQ(B.It.CurseurY, cas.Echo ? 54 : 36);
-  EXPECT_EQ(ValeurDe(Majuscules(cas.Variable)), cas.Valeur);
+  EXPECT_EQ(B.It.Ecran.CurseurX, cas.Echo ? 0 : 16);
+  EXPECT_EQ(B.It.Ecran.CurseurY, cas.Echo ? 54 : 36);
+  EXPECT_EQ(B.Valeur(cas.Variable), cas.Valeur);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,21 +54,23 @@ INSTANTIATE_TEST_SUITE_P(
                       CasSaisie{"R", "2.25", true, "2.25", ""},
                       CasSaisie{"R", "x", false, "1.5", ""},
                       CasSaisie{"R", "2,5", true, "1.5", "Erreur de conversion"},
-                      CasSaisie{"S", "Bonjour \xe9t\xe9", true, "Bonjour \xe9t\xe9", ""},
+                      CasSaisie{"S", "Bonjour \xe9t\xe9", true, "Bonjour été", ""},
                       CasSaisie{"S", "", true, "", ""},
-                      CasSaisie{"S", std::nullopt, false, "avant", ""}));
+                      CasSaisie{"S", std::nullopt, false, "avant", ""}),
+    [](const ::testing::TestParamInfo<CasSaisie>& info) {
+      return NomDeCas(info.index, info.param.Variable + " " + info.param.Reponse.value_or("annule"));
+    });
 
 TEST_F(BancEcran, InputOfALabelOrSubNameAcceptsNothing) {
   for (const std::string nom : {"etiq:", "MaSub"}) {
     B.Saisie.Reponses.push_back("42");
-    std::string argument = nom;
-    B.It.InstrInput(argument);
+    Applique(InstrInput, nom);
     EXPECT_EQ(B.It.Etat, kContinue) << nom;
   }
   EXPECT_EQ(B.Saisie.Ouvertures.size(), 2u);
   EXPECT_TRUE(Appels().empty());
   EXPECT_TRUE(Messages().empty());
-  EXPECT_EQ(B.It.CurseurY, 0);
+  EXPECT_EQ(B.It.Ecran.CurseurY, 0);
 }
 
 struct CasInconnue {
@@ -89,9 +82,8 @@ class InputInconnue : public BancEcran, public ::testing::WithParamInterface<Cas
 
 TEST_P(InputInconnue, ReportsTheNameWithoutOpeningTheBox) {
   B.Saisie.Reponses.push_back("1");
-  std::string argument = GetParam().Argument;
 
-  B.It.InstrInput(argument);
+  Applique(InstrInput, GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kArret);
   EXPECT_EQ(Messages(), Textes{GetParam().Message});
@@ -103,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Noms, InputInconnue,
                          ::testing::Values(CasInconnue{"inconnue", "Variable INCONNUE n'existe pas"},
                                            CasInconnue{"t(1)", "Variable T(1) n'existe pas"},
                                            CasInconnue{"", "Variable  n'existe pas"},
-                                           CasInconnue{"\xe9t\xe9", "Variable éTé n'existe pas"}));
+                                           CasInconnue{"\xe9t\xe9", "Variable éTé n'existe pas"}),
+                         NomParArgument);
 
 TEST_F(BancEcran, InputBoxOpensAtTheCursorOverTheRunWindow) {
   B.Ecran.Geo = {81, 104, 640, 450};
@@ -121,8 +114,8 @@ TEST_F(BancEcran, InputBoxOpensAtTheCursorOverTheRunWindow) {
   EXPECT_EQ(B.Saisie.Ouvertures[1].Haut, 104 + 72 + 28);
   EXPECT_EQ(B.Saisie.Ouvertures[1].Largeur, 640 - 16 - 10);
   EXPECT_EQ(Appels(), (Textes{"texte 0,0 Nom ?", "saisie 40,0 Paul", "saisie 16,72 12"}));
-  EXPECT_EQ(B.It.CurseurX, 0);
-  EXPECT_EQ(B.It.CurseurY, 90);
+  EXPECT_EQ(B.It.Ecran.CurseurX, 0);
+  EXPECT_EQ(B.It.Ecran.CurseurY, 90);
 }
 
 TEST_F(BancEcran, ConversionFailureStopsTheRunWithTheEchoDrawn) {
@@ -151,15 +144,14 @@ TEST_F(BancEcran, InputBoxPlacementSaturatesFarBeyondTheWindow) {
   constexpr int kMax = std::numeric_limits<int32_t>::max();
   PlaceCurseur(kMax, kMax);
   B.Saisie.Reponses = {"x"};
-  std::string argument = "S";
 
-  B.It.InstrInput(argument);
+  Applique(InstrInput, "S");
 
   ASSERT_EQ(B.Saisie.Ouvertures.size(), 1u);
   EXPECT_EQ(B.Saisie.Ouvertures[0].Gauche, kMax);
   EXPECT_EQ(B.Saisie.Ouvertures[0].Haut, kMax);
   EXPECT_EQ(B.Saisie.Ouvertures[0].Largeur, 640 - kMax - 10);
-  EXPECT_EQ(B.It.CurseurY, kMax);
+  EXPECT_EQ(B.It.Ecran.CurseurY, kMax);
 }
 
 }  // namespace

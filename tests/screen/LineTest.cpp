@@ -16,15 +16,14 @@ class LineTrace : public BancEcran, public ::testing::WithParamInterface<CasTrac
 
 TEST_P(LineTrace, DrawsALineOrABoxWithoutMovingTheCursor) {
   PlaceCurseur(16, 36);
-  std::string argument = GetParam().Argument;
 
-  B.It.InstrLine(argument);
+  Applique(InstrLine, GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Appels(), Textes{GetParam().Appel});
-  EXPECT_EQ(B.It.CurseurX, 16);
-  EXPECT_EQ(B.It.CurseurY, 36);
+  EXPECT_EQ(B.It.Ecran.CurseurX, 16);
+  EXPECT_EQ(B.It.Ecran.CurseurY, 36);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -35,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasTrace{"(10,10)-(-5,-7)", "trait 10,10--5,-7"},
                       CasTrace{"( 1,+2)-( $A,$ff)", "trait 1,2-10,255"},
                       CasTrace{"[1,2]-{3,4}", "trait 1,2-3,4"},
-                      CasTrace{"(0,0)-(2147483647,-2147483648),B", "rect 0,0-2147483647,-2147483648"}));
+                      CasTrace{"(0,0)-(2147483647,-2147483648),B", "rect 0,0-2147483647,-2147483648"}),
+    NomParArgument);
 
 struct CasErreur {
   std::string Argument;
@@ -45,9 +45,7 @@ struct CasErreur {
 class LineRefuse : public BancEcran, public ::testing::WithParamInterface<CasErreur> {};
 
 TEST_P(LineRefuse, DrawsNothing) {
-  std::string argument = GetParam().Argument;
-
-  B.It.InstrLine(argument);
+  Applique(InstrLine, GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kArret);
   EXPECT_EQ(Messages(), Textes{GetParam().Message});
@@ -71,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasErreur{"-", "Erreur dans l'expression"},
                       CasErreur{"(1,1)-B", "Erreur dans l'expression"},
                       CasErreur{"(1,1)-,B", "Erreur dans l'expression"},
-                      CasErreur{"(-)", "Erreur dans l'expression"}));
+                      CasErreur{"(-)", "Erreur dans l'expression"}),
+    NomParArgument);
 
 TEST_F(BancEcran, LineStatementIsNotLineInputOfAChannel) {
   const auto resultat = B.Lance({"line (0,0)-(5,5)", "LINE (1,1)-(4,4),B", "END"});

@@ -17,25 +17,25 @@ struct CasLocate {
 class LocatePlace : public BancEcran, public ::testing::WithParamInterface<CasLocate> {};
 
 TEST_P(LocatePlace, MovesTheCursorByRowsAndColumns) {
-  Entier("L") = 4;
-  Entier("C") = 6;
+  B.Entier("L") = 4;
+  B.Entier("C") = 6;
   PlaceCurseur(5, 7);
-  std::string argument = GetParam().Argument;
 
-  B.It.InstrLocate(argument);
+  Applique(InstrLocate, GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_TRUE(Messages().empty());
   EXPECT_TRUE(Appels().empty());
-  EXPECT_EQ(B.It.CurseurX, GetParam().X);
-  EXPECT_EQ(B.It.CurseurY, GetParam().Y);
+  EXPECT_EQ(B.It.Ecran.CurseurX, GetParam().X);
+  EXPECT_EQ(B.It.Ecran.CurseurY, GetParam().Y);
 }
 
 INSTANTIATE_TEST_SUITE_P(Nombres, LocatePlace,
                          ::testing::Values(CasLocate{"1,1", 0, 0}, CasLocate{"3,11", 80, 36},
                                            CasLocate{"3, 11", 80, 36}, CasLocate{"+2,$10", 120, 18},
                                            CasLocate{"L,C", 40, 54}, CasLocate{"l,c", 40, 54},
-                                           CasLocate{"100,200", 1592, 1782}));
+                                           CasLocate{"100,200", 1592, 1782}),
+                         NomParArgument);
 
 struct CasErreur {
   std::string Argument;
@@ -49,15 +49,15 @@ class NombresRefuses : public BancEcran, public ::testing::WithParamInterface<Ca
     EXPECT_EQ(B.It.Etat, kArret);
     EXPECT_EQ(Messages(), Textes{GetParam().Message});
     EXPECT_TRUE(Appels().empty());
-    EXPECT_EQ(B.It.CurseurX, 5);
-    EXPECT_EQ(B.It.CurseurY, 7);
-    EXPECT_EQ(B.It.CouleurTexte, (Couleur{1, 2, 3}));
+    EXPECT_EQ(B.It.Ecran.CurseurX, 5);
+    EXPECT_EQ(B.It.Ecran.CurseurY, 7);
+    EXPECT_EQ(B.It.Ecran.CouleurTexte, (Couleur{1, 2, 3}));
   }
   void SetUp() override {
     BancEcran::SetUp();
-    Chaine("S") = "2";
+    B.Chaine("S") = "2";
     PlaceCurseur(5, 7);
-    B.It.CouleurTexte = {1, 2, 3};
+    B.It.Ecran.CouleurTexte = {1, 2, 3};
   }
 };
 
@@ -65,14 +65,12 @@ class LocateRefuse : public NombresRefuses {};
 class ColorRefuse : public NombresRefuses {};
 
 TEST_P(LocateRefuse, ReportsOneMessage) {
-  std::string argument = GetParam().Argument;
-  B.It.InstrLocate(argument);
+  Applique(InstrLocate, GetParam().Argument);
   VerifieRefus();
 }
 
 TEST_P(ColorRefuse, ReportsOneMessage) {
-  std::string argument = GetParam().Argument;
-  B.It.InstrColor(argument);
+  Applique(InstrColor, GetParam().Argument);
   VerifieRefus();
 }
 
@@ -88,15 +86,16 @@ const CasErreur kErreursCommunes[] = {
     {"1,MaSub", "Indice de type incorrect"},
     {"T(1),1", "Erreur dans indice"},
 };
-INSTANTIATE_TEST_SUITE_P(Communes, LocateRefuse, ::testing::ValuesIn(kErreursCommunes));
-INSTANTIATE_TEST_SUITE_P(Communes, ColorRefuse, ::testing::ValuesIn(kErreursCommunes));
+INSTANTIATE_TEST_SUITE_P(Communes, LocateRefuse, ::testing::ValuesIn(kErreursCommunes), NomParArgument);
+INSTANTIATE_TEST_SUITE_P(Communes, ColorRefuse, ::testing::ValuesIn(kErreursCommunes), NomParArgument);
 
 INSTANTIATE_TEST_SUITE_P(HorsLimites, LocateRefuse,
                          ::testing::Values(CasErreur{"0,1", "Valeur de paramètre incorrecte"},
                                            CasErreur{"1,0", "Valeur de paramètre incorrecte"},
                                            CasErreur{"-4,2", "Valeur de paramètre incorrecte"},
                                            CasErreur{"-2147483648,1", "Valeur de paramètre incorrecte"},
-                                           CasErreur{"1,-2147483648", "Valeur de paramètre incorrecte"}));
+                                           CasErreur{"1,-2147483648", "Valeur de paramètre incorrecte"}),
+                         NomParArgument);
 
 INSTANTIATE_TEST_SUITE_P(HorsLimites, ColorRefuse,
                          ::testing::Values(CasErreur{"16,0", "Valeur de paramètre incorrecte"},
@@ -104,53 +103,57 @@ INSTANTIATE_TEST_SUITE_P(HorsLimites, ColorRefuse,
                                            CasErreur{"-1,0", "Valeur de paramètre incorrecte"},
                                            CasErreur{"4,-1", "Valeur de paramètre incorrecte"},
                                            CasErreur{"-2147483648,0", "Valeur de paramètre incorrecte"},
-                                           CasErreur{"2147483647,0", "Valeur de paramètre incorrecte"}));
+                                           CasErreur{"2147483647,0", "Valeur de paramètre incorrecte"}),
+                         NomParArgument);
 
 TEST_F(BancEcran, LocateFromAnIntegerVariableHoldingTheSmallestIntegerIsRefused) {
-  Entier("L") = std::numeric_limits<int32_t>::min();
-  std::string argument = "L,1";
-  B.It.InstrLocate(argument);
+  B.Entier("L") = std::numeric_limits<int32_t>::min();
+  Applique(InstrLocate, "L,1");
   EXPECT_EQ(Messages(), Textes{"Valeur de paramètre incorrecte"});
 }
 
 TEST_F(BancEcran, LocateHasNoUpperBoundButTheCursorSaturates) {
-  std::string argument = "2147483647,2147483647";
-  B.It.InstrLocate(argument);
+  Applique(InstrLocate, "2147483647,2147483647");
 
   EXPECT_EQ(B.It.Etat, kContinue);
-  EXPECT_EQ(B.It.CurseurX, std::numeric_limits<int32_t>::max());
-  EXPECT_EQ(B.It.CurseurY, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(B.It.Ecran.CurseurX, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(B.It.Ecran.CurseurY, std::numeric_limits<int32_t>::max());
 }
 
 class ColorChoisit : public BancEcran, public ::testing::WithParamInterface<int> {};
 
-TEST_P(ColorChoisit, TakesTheForegroundFromThePalette) {
-  const int indice = GetParam();
-  const Couleur attendue = B.It.Palette[static_cast<std::size_t>(indice)];
-  std::string argument = std::to_string(indice) + ",15";
+// A colour of its own for each entry, so that a wrong entry cannot pass for the right one.
+Couleur Marque(int n) {
+  return {static_cast<uint8_t>(n), static_cast<uint8_t>(100 + n), static_cast<uint8_t>(200 + n)};
+}
 
-  B.It.InstrColor(argument);
+TEST_P(ColorChoisit, TakesTheForegroundFromThePalette) {
+  for (int n = 0; n < 16; ++n) B.It.Ecran.ChangePalette(n, Marque(n));
+  const Couleur attendue = Marque(GetParam());
+
+  Applique(InstrColor, std::to_string(GetParam()) + ",15");
 
   EXPECT_EQ(B.It.Etat, kContinue);
-  EXPECT_EQ(B.It.CouleurTexte, attendue);
+  EXPECT_EQ(B.It.Ecran.CouleurTexte, attendue);
   EXPECT_EQ(Appels(), Textes{"couleur " + std::to_string(attendue.Rouge) + "," + std::to_string(attendue.Vert) + "," +
                              std::to_string(attendue.Bleu)});
 }
 
-INSTANTIATE_TEST_SUITE_P(Palette, ColorChoisit, ::testing::Range(0, 16));
+INSTANTIATE_TEST_SUITE_P(Palette, ColorChoisit, ::testing::Range(0, 16), [](const ::testing::TestParamInfo<int>& info) {
+  return "Couleur" + std::to_string(info.param);
+});
 
 TEST_F(BancEcran, ColorReadsIntegerVariablesAndIgnoresTheBackground) {
-  Entier("L") = 4;
-  Entier("C") = 9;
-  std::string argument = "l,c";
-  B.It.InstrColor(argument);
+  B.Entier("L") = 4;
+  B.Entier("C") = 9;
+  Applique(InstrColor, "l,c");
   EXPECT_EQ(Appels(), Textes{"couleur 255,0,0"});
 }
 
 TEST_F(BancEcran, EveryRunFromTheFirstLineRefillsThePalette) {
-  B.It.Palette[4] = {1, 2, 3};
+  B.It.Ecran.ChangePalette(4, {1, 2, 3});
   B.Lance({"COLOR 4,0", "END"});
-  EXPECT_EQ(B.It.CouleurTexte, (Couleur{255, 0, 0}));
+  EXPECT_EQ(B.It.Ecran.CouleurTexte, (Couleur{255, 0, 0}));
 }
 
 TEST_F(BancEcran, ColourOfOneRunStillColoursTheNextRun) {
@@ -161,21 +164,21 @@ TEST_F(BancEcran, ColourOfOneRunStillColoursTheNextRun) {
   const auto resultat = B.Lance({"PRINT \"encore\"", "CLS", "END"});
 
   EXPECT_EQ(resultat.Etat, kContinue);
-  EXPECT_EQ(B.It.CouleurTexte, (Couleur{255, 0, 255}));
+  EXPECT_EQ(B.It.Ecran.CouleurTexte, (Couleur{255, 0, 255}));
   EXPECT_EQ(Appels(), (Textes{"texte 0,0 encore", "fin", "rect 0,0-640,480"}));
 }
 
 TEST_F(BancEcran, ClsPaintsTheOuterRectangleAndKeepsCursorAndColour) {
   B.Ecran.Geo = {81, 104, 640, 450};
   PlaceCurseur(24, 36);
-  B.It.CouleurTexte = {255, 0, 0};
+  B.It.Ecran.CouleurTexte = {255, 0, 0};
 
-  B.It.InstrCls();
+  Applique(InstrCls, "");
 
   EXPECT_EQ(Appels(), Textes{"rect 0,0-640,450"});
-  EXPECT_EQ(B.It.CurseurX, 24);
-  EXPECT_EQ(B.It.CurseurY, 36);
-  EXPECT_EQ(B.It.CouleurTexte, (Couleur{255, 0, 0}));
+  EXPECT_EQ(B.It.Ecran.CurseurX, 24);
+  EXPECT_EQ(B.It.Ecran.CurseurY, 36);
+  EXPECT_EQ(B.It.Ecran.CouleurTexte, (Couleur{255, 0, 0}));
   EXPECT_EQ(B.It.Etat, kContinue);
 }
 

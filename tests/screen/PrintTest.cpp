@@ -20,21 +20,20 @@ struct CasAffiche {
 class PrintAffiche : public BancEcran, public ::testing::WithParamInterface<CasAffiche> {};
 
 TEST_P(PrintAffiche, DrawsAtTheCursorAndMovesIt) {
-  Entier("N") = -5;
-  Chaine("S") = "abc";
-  Reel("R") = 2.5;
-  Entier("T(") = 1;
-  B.It.Entiers[static_cast<std::size_t>(Adresse("T(") + 1)] = 77;
+  B.Entier("N") = -5;
+  B.Chaine("S") = "abc";
+  B.Reel("R") = 2.5;
+  B.Entier("T(", 1) = 1;
+  B.Entier("T(", 2) = 77;
   PlaceCurseur(16, 36);
-  std::string argument = GetParam().Argument;
 
-  B.It.InstrPrint(argument);
+  Applique(InstrPrint, GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Appels(), GetParam().AppelsAttendus);
-  EXPECT_EQ(B.It.CurseurX, GetParam().X);
-  EXPECT_EQ(B.It.CurseurY, GetParam().Y);
+  EXPECT_EQ(B.It.Ecran.CurseurX, GetParam().X);
+  EXPECT_EQ(B.It.Ecran.CurseurY, GetParam().Y);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -50,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasAffiche{"N", {"texte 16,36 -5", "fin"}, 0, 54},
                       CasAffiche{"s;", {"texte 16,36 abc"}, 40, 36},
                       CasAffiche{"R", {"texte 16,36 2.5", "fin"}, 0, 54},
-                      CasAffiche{"T(2);", {"texte 16,36 77"}, 32, 36}));
+                      CasAffiche{"T(2);", {"texte 16,36 77"}, 32, 36}),
+    NomParArgument);
 
 struct CasErreur {
   std::string Argument;
@@ -61,15 +61,14 @@ class PrintErreur : public BancEcran, public ::testing::WithParamInterface<CasEr
 
 TEST_P(PrintErreur, DrawsNothingAndKeepsTheCursor) {
   PlaceCurseur(16, 36);
-  std::string argument = GetParam().Argument;
 
-  B.It.InstrPrint(argument);
+  Applique(InstrPrint, GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kArret);
   EXPECT_EQ(Messages(), Textes{GetParam().Message});
   EXPECT_TRUE(Appels().empty());
-  EXPECT_EQ(B.It.CurseurX, 16);
-  EXPECT_EQ(B.It.CurseurY, 36);
+  EXPECT_EQ(B.It.Ecran.CurseurX, 16);
+  EXPECT_EQ(B.It.Ecran.CurseurY, 36);
 }
 
 INSTANTIATE_TEST_SUITE_P(Operandes, PrintErreur,
@@ -77,14 +76,15 @@ INSTANTIATE_TEST_SUITE_P(Operandes, PrintErreur,
                                            CasErreur{"\"abc", "chaine sans fin"},
                                            CasErreur{"\"abc\" ;", "chaine sans fin"},
                                            CasErreur{"12x;", "Expression incorrecte"},
-                                           CasErreur{"T(4 )", "Erreur dans indice"}));
+                                           CasErreur{"T(4 )", "Erreur dans indice"}),
+                         NomParArgument);
 
 TEST_F(Print, SemicolonKeepsTheNextTextOnTheSameLine) {
   B.Lance({"PRINT \"Qui ?\";", "PRINT \"Moi\"", "PRINT", "PRINT \"Fin\"", "END"});
 
   EXPECT_EQ(Appels(), (Textes{"texte 0,0 Qui ?", "texte 40,0 Moi", "fin", "fin", "texte 0,36 Fin", "fin"}));
-  EXPECT_EQ(B.It.CurseurX, 0);
-  EXPECT_EQ(B.It.CurseurY, 54);
+  EXPECT_EQ(B.It.Ecran.CurseurX, 0);
+  EXPECT_EQ(B.It.Ecran.CurseurY, 54);
 }
 
 TEST_F(Print, ArgumentCutTo255CharactersLosesTheClosingQuote) {
@@ -106,14 +106,12 @@ TEST_F(Print, ErrorStopsTheRunOnItsLine) {
 TEST_F(Print, CursorFarBeyondTheWindowSaturatesInsteadOfOverflowing) {
   constexpr int kMax = std::numeric_limits<int32_t>::max();
   PlaceCurseur(kMax - 3, kMax - 5);
-  std::string texte = "\"loin\";";
-  B.It.InstrPrint(texte);
-  EXPECT_EQ(B.It.CurseurX, kMax);
+  Applique(InstrPrint, "\"loin\";");
+  EXPECT_EQ(B.It.Ecran.CurseurX, kMax);
 
-  std::string vide;
-  B.It.InstrPrint(vide);
-  EXPECT_EQ(B.It.CurseurX, 0);
-  EXPECT_EQ(B.It.CurseurY, kMax);
+  Applique(InstrPrint, "");
+  EXPECT_EQ(B.It.Ecran.CurseurX, 0);
+  EXPECT_EQ(B.It.Ecran.CurseurY, kMax);
 }
 
 }  // namespace
