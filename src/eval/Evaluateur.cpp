@@ -1,5 +1,7 @@
 #include "eval/Evaluateur.h"
 
+#include <type_traits>
+
 #include "base/Nombres.h"
 #include "base/Texte.h"
 #include "eval/Termes.h"

@@ -1,5 +1,7 @@
 #include "eval/Termes.h"
 
+#include <type_traits>
+
 #include "base/EchecExecution.h"
 #include "base/Texte.h"
 #include "eval/FonctionsChaines.h"
@@ -24,14 +26,13 @@ std::string Arguments(const NomIndice& appel) {
   return appel.Apres.substr(0, appel.Apres.empty() ? 0 : appel.Apres.size() - 1);
 }
 
+// The member of a cell's value that a term of type T reads.
 template <typename T>
-T Membre(const Valeur& v);
-template <>
-int32_t Membre<int32_t>(const Valeur& v) { return v.Entier; }
-template <>
-double Membre<double>(const Valeur& v) { return v.Reel; }
-template <>
-std::string Membre<std::string>(const Valeur& v) { return v.Chaine; }
+T Membre(const Valeur& v) {
+  if constexpr (std::is_same_v<T, int32_t>) return v.Entier;
+  else if constexpr (std::is_same_v<T, double>) return v.Reel;
+  else return v.Chaine;
+}
 
 // A name that the resolver could not take as a variable of kind `genre`: absent (nothing,
 // `present` false), or present with another kind (an error), or an odd name it reads.

@@ -88,9 +88,9 @@ TEST(Pour, FailuresPushNothingAndLeaveTheVariable) {
   }
 }
 
-TEST(Pour, FailedReadStopsTheLoopEvenWhenALaterLookupClearsTheState) {
+TEST(Pour, FailedReadStopsTheLoopEvenWhenTheLaterOperandsAreRead) {
   Banc b;
-  // T(5000) leaves its subscript text, which converts; the lookup of L then clears Etat.
+  // T(5000) leaves its subscript text, which converts; L is then read without a failure.
   const Banc::Resultat r = b.Lance({"DIM I, L AS INTEGER", "DIM T(2) AS INTEGER", "FOR I = 1 TO T(5000) STEP L", "NEXT"});
   EXPECT_EQ(r.Etat, kArret);
   EXPECT_EQ(r.Debut, 2);
