@@ -182,9 +182,8 @@ void Interpreteur::DeclareVar(std::string item, char genre) {
   int32_t taille = 1;
   if (const std::size_t ouvrante = item.find('('); ouvrante != std::string::npos) {
     const std::size_t fermante = item.find(')', ouvrante + 1);
-    const auto lue = fermante == std::string::npos
-                         ? std::nullopt
-                         : TexteVersEntier(item.substr(ouvrante + 1, fermante - ouvrante - 1));
+    if (fermante == std::string::npos) return Erreur("Erreur de syntaxe");
+    const auto lue = TexteVersEntier(item.substr(ouvrante + 1, fermante - ouvrante - 1));
     if (!lue || *lue < 0) return Erreur("Erreur de syntaxe");
     taille = *lue;
     item.resize(ouvrante + 1);
