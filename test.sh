@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 
-scripts/prepare.sh build -DKORVANE_WERROR=ON
+scripts/prepare.sh build -DKORVANE_WERROR=ON -DKORVANE_BENCHMARKS=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
