@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything in build/ and runs every test, then builds the core and its
-# tests with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and
-# runs them again. Warnings are errors in both passes. ./test.sh --fast skips the
+# Builds everything in build/ and runs every test, then builds the core, the colour
+# rules and their tests with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-asan/ and runs them again. Warnings are errors in both passes. ./test.sh --fast skips the
 # sanitizer pass.
 set -euo pipefail
 cd "$(dirname "$0")"
