@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything in build/ and runs every test, then builds the core, the colour
+# Builds everything in build/ and runs every test; then builds the core, the colour
 # rules and their tests with AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-asan/ and runs them again. Warnings are errors in both passes. ./test.sh --fast skips the
-# sanitizer pass.
+# build-asan/, and everything in Release in build-release/, and runs the tests of
+# both. Warnings are errors in every pass. ./test.sh --fast does the first pass only.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -17,4 +17,8 @@ if [ "${1:-}" != "--fast" ]; then
   cmake --build build-asan -j "$jobs"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+  scripts/prepare.sh build-release -DKORVANE_WERROR=ON -DCMAKE_BUILD_TYPE=Release
+  cmake --build build-release -j "$jobs"
+  ctest --test-dir build-release --output-on-failure -j "$jobs"
 fi
