@@ -5,6 +5,7 @@
 
 #include "eval/Nombres.h"
 #include "screen/BancEcran.h"
+#include "support/NomDeCas.h"
 
 namespace korvane::test {
 namespace {
@@ -65,7 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CasSaisie{"R", "2,5", true, "1.5", "Erreur de conversion"},
                       CasSaisie{"S", "Bonjour \xe9t\xe9", true, "Bonjour \xe9t\xe9", ""},
                       CasSaisie{"S", "", true, "", ""},
-                      CasSaisie{"S", std::nullopt, false, "avant", ""}));
+                      CasSaisie{"S", std::nullopt, false, "avant", ""}),
+    [](const auto& info) {
+      return NomDeCas(info.index, info.param.Variable + " " + info.param.Reponse.value_or("Annuler"));
+    });
 
 TEST_F(BancEcran, InputOfALabelOrSubNameAcceptsNothing) {
   for (const std::string nom : {"etiq:", "MaSub"}) {
@@ -103,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Noms, InputInconnue,
                          ::testing::Values(CasInconnue{"inconnue", "Variable INCONNUE n'existe pas"},
                                            CasInconnue{"t(1)", "Variable T(1) n'existe pas"},
                                            CasInconnue{"", "Variable  n'existe pas"},
-                                           CasInconnue{"\xe9t\xe9", "Variable éTé n'existe pas"}));
+                                           CasInconnue{"\xe9t\xe9", "Variable éTé n'existe pas"}),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 TEST_F(BancEcran, InputBoxOpensAtTheCursorOverTheRunWindow) {
   B.Ecran.Geo = {81, 104, 640, 450};

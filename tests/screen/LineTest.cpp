@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "screen/BancEcran.h"
+#include "support/NomDeCas.h"
 
 namespace korvane::test {
 namespace {
@@ -35,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasTrace{"(10,10)-(-5,-7)", "trait 10,10--5,-7"},
                       CasTrace{"( 1,+2)-( $A,$ff)", "trait 1,2-10,255"},
                       CasTrace{"[1,2]-{3,4}", "trait 1,2-3,4"},
-                      CasTrace{"(0,0)-(2147483647,-2147483648),B", "rect 0,0-2147483647,-2147483648"}));
+                      CasTrace{"(0,0)-(2147483647,-2147483648),B", "rect 0,0-2147483647,-2147483648"}),
+    [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 struct CasErreur {
   std::string Argument;
@@ -71,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasErreur{"-", "Erreur dans l'expression"},
                       CasErreur{"(1,1)-B", "Erreur dans l'expression"},
                       CasErreur{"(1,1)-,B", "Erreur dans l'expression"},
-                      CasErreur{"(-)", "Erreur dans l'expression"}));
+                      CasErreur{"(-)", "Erreur dans l'expression"}),
+    [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 TEST_F(BancEcran, LineStatementIsNotLineInputOfAChannel) {
   const auto resultat = B.Lance({"line (0,0)-(5,5)", "LINE (1,1)-(4,4),B", "END"});

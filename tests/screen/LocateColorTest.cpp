@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "screen/BancEcran.h"
+#include "support/NomDeCas.h"
 
 namespace korvane::test {
 namespace {
@@ -35,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(Nombres, LocatePlace,
                          ::testing::Values(CasLocate{"1,1", 0, 0}, CasLocate{"3,11", 80, 36},
                                            CasLocate{"3, 11", 80, 36}, CasLocate{"+2,$10", 120, 18},
                                            CasLocate{"L,C", 40, 54}, CasLocate{"l,c", 40, 54},
-                                           CasLocate{"100,200", 1592, 1782}));
+                                           CasLocate{"100,200", 1592, 1782}),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 struct CasErreur {
   std::string Argument;
@@ -88,15 +90,18 @@ const CasErreur kErreursCommunes[] = {
     {"1,MaSub", "Indice de type incorrect"},
     {"T(1),1", "Erreur dans indice"},
 };
-INSTANTIATE_TEST_SUITE_P(Communes, LocateRefuse, ::testing::ValuesIn(kErreursCommunes));
-INSTANTIATE_TEST_SUITE_P(Communes, ColorRefuse, ::testing::ValuesIn(kErreursCommunes));
+INSTANTIATE_TEST_SUITE_P(Communes, LocateRefuse, ::testing::ValuesIn(kErreursCommunes),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
+INSTANTIATE_TEST_SUITE_P(Communes, ColorRefuse, ::testing::ValuesIn(kErreursCommunes),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 INSTANTIATE_TEST_SUITE_P(HorsLimites, LocateRefuse,
                          ::testing::Values(CasErreur{"0,1", "Valeur de paramètre incorrecte"},
                                            CasErreur{"1,0", "Valeur de paramètre incorrecte"},
                                            CasErreur{"-4,2", "Valeur de paramètre incorrecte"},
                                            CasErreur{"-2147483648,1", "Valeur de paramètre incorrecte"},
-                                           CasErreur{"1,-2147483648", "Valeur de paramètre incorrecte"}));
+                                           CasErreur{"1,-2147483648", "Valeur de paramètre incorrecte"}),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 INSTANTIATE_TEST_SUITE_P(HorsLimites, ColorRefuse,
                          ::testing::Values(CasErreur{"16,0", "Valeur de paramètre incorrecte"},
@@ -104,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(HorsLimites, ColorRefuse,
                                            CasErreur{"-1,0", "Valeur de paramètre incorrecte"},
                                            CasErreur{"4,-1", "Valeur de paramètre incorrecte"},
                                            CasErreur{"-2147483648,0", "Valeur de paramètre incorrecte"},
-                                           CasErreur{"2147483647,0", "Valeur de paramètre incorrecte"}));
+                                           CasErreur{"2147483647,0", "Valeur de paramètre incorrecte"}),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 TEST_F(BancEcran, LocateFromAnIntegerVariableHoldingTheSmallestIntegerIsRefused) {
   Entier("L") = std::numeric_limits<int32_t>::min();
@@ -137,7 +143,7 @@ TEST_P(ColorChoisit, TakesTheForegroundFromThePalette) {
                              std::to_string(attendue.Bleu)});
 }
 
-INSTANTIATE_TEST_SUITE_P(Palette, ColorChoisit, ::testing::Range(0, 16));
+INSTANTIATE_TEST_SUITE_P(Palette, ColorChoisit, ::testing::Range(0, 16), ::testing::PrintToStringParamName());
 
 TEST_F(BancEcran, ColorReadsIntegerVariablesAndIgnoresTheBackground) {
   Entier("L") = 4;

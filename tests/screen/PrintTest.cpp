@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "screen/BancEcran.h"
+#include "support/NomDeCas.h"
 
 namespace korvane::test {
 namespace {
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasAffiche{"N", {"texte 16,36 -5", "fin"}, 0, 54},
                       CasAffiche{"s;", {"texte 16,36 abc"}, 40, 36},
                       CasAffiche{"R", {"texte 16,36 2.5", "fin"}, 0, 54},
-                      CasAffiche{"T(2);", {"texte 16,36 77"}, 32, 36}));
+                      CasAffiche{"T(2);", {"texte 16,36 77"}, 32, 36}),
+    [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 struct CasErreur {
   std::string Argument;
@@ -77,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Operandes, PrintErreur,
                                            CasErreur{"\"abc", "chaine sans fin"},
                                            CasErreur{"\"abc\" ;", "chaine sans fin"},
                                            CasErreur{"12x;", "Expression incorrecte"},
-                                           CasErreur{"T(4 )", "Erreur dans indice"}));
+                                           CasErreur{"T(4 )", "Erreur dans indice"}),
+                         [](const auto& info) { return NomDeCas(info.index, info.param.Argument); });
 
 TEST_F(Print, SemicolonKeepsTheNextTextOnTheSameLine) {
   B.Lance({"PRINT \"Qui ?\";", "PRINT \"Moi\"", "PRINT", "PRINT \"Fin\"", "END"});
