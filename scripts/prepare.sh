@@ -24,6 +24,10 @@ fi
 
 build_dir=$1
 shift
+# Options are applied again to an existing build directory, so that one configured
+# before an option existed still gets it.
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja "$@"
+elif [ $# -gt 0 ]; then
+  cmake -S . -B "$build_dir" "$@" >/dev/null
 fi

@@ -35,9 +35,8 @@ bool DeclareVar(Machine& m, std::string item, Genre genre) {
   int32_t taille = 1;
   if (const std::size_t ouvrante = item.find('('); ouvrante != std::string::npos) {
     const std::size_t fermante = item.find(')', ouvrante + 1);
-    const auto lue = fermante == std::string::npos
-                         ? std::nullopt
-                         : TexteVersEntier(item.substr(ouvrante + 1, fermante - ouvrante - 1));
+    if (fermante == std::string::npos) return Echoue(m, "Erreur de syntaxe");
+    const auto lue = TexteVersEntier(item.substr(ouvrante + 1, fermante - ouvrante - 1));
     if (!lue || *lue < 0) return Echoue(m, "Erreur de syntaxe");
     taille = *lue;
     item.resize(ouvrante + 1);

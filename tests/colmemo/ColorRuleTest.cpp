@@ -2,6 +2,7 @@
 
 #include "Coloring.h"
 #include "colmemo/DrawRules.h"
+#include "support/NomDeCas.h"
 
 namespace colmemo::test {
 namespace {
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WordCase{"PRINT@", "......"}, WordCase{"$PRINT#", ".kkkkk."},
                       WordCase{"\xe9PRINT", ".kkkkk"}, WordCase{"a PRINT b", "..kkkkk.."},
                       WordCase{"PRINT PRINT", "kkkkk.kkkkk"}, WordCase{"[PRINT`", ".kkkkk."},
-                      WordCase{"ZPRINT", "......"}, WordCase{"zPRINT{", "......."}));
+                      WordCase{"ZPRINT", "......"}, WordCase{"zPRINT{", "......."}),
+    [](const auto& Info) { return korvane::test::NomDeCas(Info.index, Info.param.Text); });
 
 struct CaseCase {
   const char* Keyword;
@@ -83,7 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CaseCase{"print", "print Print PRINT", false, "kkkkk.kkkkk.kkkkk"},
                       CaseCase{"PRINT", "print Print PRINT", true, "............kkkkk"},
                       CaseCase{"Print", "print Print PRINT", true, "......kkkkk......"},
-                      CaseCase{"\xe9t\xe9", "\xc9T\xc9 \xe9T\xe9", false, "....kkk"}));
+                      CaseCase{"\xe9t\xe9", "\xc9T\xc9 \xe9T\xe9", false, "....kkk"}),
+    [](const auto& Info) {
+      const std::string Name = std::string(Info.param.Keyword) + (Info.param.KeyCase ? " KeyCase" : "");
+      return korvane::test::NomDeCas(Info.index, Name);
+    });
 
 TEST(TColorRule, MultiWordKeywordsNeedExactlyOneBlank) {
   EXPECT_EQ(KeywordMap({u"END SUB"}, "END SUB END  SUB"), "kkkkkkk.........");
@@ -161,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MarkerCase{"BEGIN123;END4567;Green", "BEGIN1", "END456", clGreen},
                       MarkerCase{" a ; b ", " a ", " b ", clRed}, MarkerCase{";x", "", "", 0},
                       MarkerCase{"nothing", "", "", 0}, MarkerCase{"\";\";#00FF00", "\"", "\"", clLime},
-                      MarkerCase{"a;b; ", "a", "b", clRed}));
+                      MarkerCase{"a;b; ", "a", "b", clRed}),
+    [](const auto& Info) { return korvane::test::NomDeCas(Info.index, Info.param.Line); });
 
 class LineEndParseTest : public ::testing::TestWithParam<MarkerCase> {};
 
@@ -179,7 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MarkerCase{"'", "'", "", clRed}, MarkerCase{"rem;Gray", "rem", "", clGray},
                       MarkerCase{";;Gray", ";", "", clGray}, MarkerCase{";x", ";x", "", clRed},
                       MarkerCase{"//;Navy;x", "//", "", clWhite}, MarkerCase{"LONGMARKER", "LONGMA", "", clRed},
-                      MarkerCase{";", ";", "", clRed}));
+                      MarkerCase{";", ";", "", clRed}),
+    [](const auto& Info) { return korvane::test::NomDeCas(Info.index, Info.param.Line); });
 
 TEST(TColorRule, MarkerTablesHoldFortyEntries) {
   TStringList Lines;

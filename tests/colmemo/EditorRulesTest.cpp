@@ -2,6 +2,7 @@
 
 #include "Coloring.h"
 #include "colmemo/EditorRules.h"
+#include "support/NomDeCas.h"
 
 namespace colmemo::test {
 namespace {
@@ -28,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EditorCase{"print \"premier\"", "bbbbb...ggggggg"},
                       EditorCase{"LINE INPUT# 1, A$", "bbbbbbbbbbb......"},
                       EditorCase{"END SUB", "bbbbbbb"}, EditorCase{"A$ = LEFT$(B$, 2)", ".....bbbbb......."},
-                      EditorCase{"PRINTER", "......."}, EditorCase{"x = 1 ' fin\nGOTO x", "......ggggg.bbbb.."}));
+                      EditorCase{"PRINTER", "......."}, EditorCase{"x = 1 ' fin\nGOTO x", "......ggggg.bbbb.."}),
+    [](const auto& Info) { return korvane::test::NomDeCas(Info.index, Info.param.Text); });
 
 TEST(EditorRules, ThreeRulesInOrder) {
   TDrawRules Rules;

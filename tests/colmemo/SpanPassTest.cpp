@@ -2,6 +2,7 @@
 
 #include "Coloring.h"
 #include "colmemo/SpanPass.h"
+#include "support/NomDeCas.h"
 
 namespace colmemo::test {
 namespace {
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         PriorityCase{"order is compared unsigned",
                      {{0, 3, clRed, 255, 0}, {0, 3, clBlue, 200, 0}},
                      {{0, 3, clRed, 255}}},
-        PriorityCase{"nothing", {}, {}}));
+        PriorityCase{"nothing", {}, {}}),
+    [](const auto& Info) { return korvane::test::NomDeCas(Info.index, Info.param.Name); });
 
 TEST(BuildRuns, FreesTheRecordAfterTheLastRun) {
   TKeyDescrList Spans(5);

@@ -2,6 +2,7 @@
 
 #include "machine/Symboles.h"
 #include "support/Banc.h"
+#include "support/NomDeCas.h"
 
 namespace korvane::test {
 namespace {
@@ -46,7 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasDeclaration{{"DIM T(2000) AS REAL", "DIM U(0) AS REAL"}, -1, {}},
         // Every item of a list is tried, each failure with its own message.
         CasDeclaration{{"DIM 1A, B, 2C AS INTEGER"}, 0,
-                       {"Caractère non valide (A-Z,a-z)", "Caractère non valide (A-Z,a-z)"}}));
+                       {"Caractère non valide (A-Z,a-z)", "Caractère non valide (A-Z,a-z)"}}),
+    [](const auto& info) {
+      std::string lignes;
+      for (const std::string& ligne : info.param.lignes) lignes += ligne + " ";
+      return NomDeCas(info.index, lignes);
+    });
 
 TEST(PreAnalyse, DimListDeclaresConsecutiveCells) {
   Banc banc;

@@ -3,16 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "interpreter/CacheLignes.h"
 #include "machine/Instruction.h"
 #include "screen/InstructionsEcran.h"
 #include "support/Banc.h"
+#include "support/NomDeCas.h"
 
 namespace korvane::test {
 
@@ -44,18 +42,6 @@ class BancEcran : public ::testing::Test {
 
   Banc B;
 };
-
-// A parameterised case's name: its index, then the start of its text with each run of
-// characters other than ASCII letters and digits as one '_'.
-inline std::string NomDeCas(std::size_t index, std::string_view texte) {
-  std::string nom = "Cas" + std::to_string(index) + "_";
-  for (const char c : texte.substr(0, 24)) {
-    if (std::isalnum(static_cast<unsigned char>(c)) != 0) nom += c;
-    else if (nom.back() != '_') nom += '_';
-  }
-  while (nom.back() == '_') nom.pop_back();
-  return nom;
-}
 
 // The name generator of the suites whose cases hold an Argument.
 inline constexpr auto NomParArgument = [](const auto& info) { return NomDeCas(info.index, info.param.Argument); };
