@@ -15,8 +15,12 @@ bool Evalue(Machine& m, std::string& valeur, Genre genre) {
     case Genre::Entier: return EvalEntier(m, valeur);
     case Genre::Reel: return EvalReel(m, valeur);
     case Genre::Chaine: return EvalChaine(m, valeur);
-    default: return false;  // labels and SUBs take no value
+    case Genre::Aucun:
+    case Genre::Etiquette:
+    case Genre::Sub:
+      return false;  // labels and SUBs take no value
   }
+  return false;
 }
 
 }  // namespace

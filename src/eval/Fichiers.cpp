@@ -57,8 +57,7 @@ bool RetirePointVirgule(std::string& operande) {
   return true;
 }
 
-}  // namespace
-
+// OPEN "I"|"O",n,name: opens channel n for reading or writing, closing what it held.
 void InstrOpen(Machine& m, Instruction& i) {
   const std::string u = Majuscules(i.Argument);
   const char mode = u.size() >= 2 ? u[1] : '\0';
@@ -76,12 +75,14 @@ void InstrOpen(Machine& m, Instruction& i) {
   if (!canal.Ouvre(nom, mode == 'I' ? Canal::Etat::Lecture : Canal::Etat::Ecriture)) m.Erreur("Erreur Entrée/Sortie");
 }
 
+// CLOSE# n
 void InstrCloseCanal(Machine& m, Instruction& i) {
   const auto numero = TexteVersEntier(i.Argument);
   if (!numero || !Canaux::Valide(*numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
   FermeOuEchoue(m.Fichiers[*numero]);
 }
 
+// PRINT# n,operand[;]: a line end unless ';' ends it.
 void InstrPrintCanal(Machine& m, Instruction& i) {
   const int numero = ChiffreCanal(i.Argument);
   if (numero < 0) return m.Erreur("Erreur numéro de fichier");
@@ -96,6 +97,25 @@ void InstrPrintCanal(Machine& m, Instruction& i) {
   if (finLigne) operande += kFinLigne;
   EcritOuEchoue(m.Fichiers[numero], operande);
 }
+
+// LPRINT [operand[;]]: the first one starts the printer job that CloseAll ends.
+void InstrLPrint(Machine& m, Instruction& i) {
+  if (!m.Fichiers.ImprimanteOuverte) {
+    m.Monde.Printer.DebutTravail();
+    m.Fichiers.ImprimanteOuverte = true;
+  }
+  std::string operande = Trim(i.Argument);
+  if (operande.empty()) return m.Monde.Printer.FinLigne();
+  const bool finLigne = !RetirePointVirgule(operande);
+  if (!LitOperande(m, operande)) return;
+  m.Monde.Printer.Ecrit(operande);
+  if (finLigne) m.Monde.Printer.FinLigne();
+}
+
+constexpr MotInstruction kInstructions[] = {
+    {"LPRINT", InstrLPrint}, {"PRINT#", InstrPrintCanal}, {"OPEN", InstrOpen}, {"CLOSE#", InstrCloseCanal}};
+
+}  // namespace
 
 void InstrLineInputCanal(Machine& m, Instruction& i) {
   const int numero = ChiffreCanal(i.Argument);
@@ -114,19 +134,6 @@ bool FinDeFichier(Machine& m, int canal) {
   return m.Fichiers[canal].FinAtteinte();
 }
 
-void InstrLPrint(Machine& m, Instruction& i) {
-  if (!m.Fichiers.ImprimanteOuverte) {
-    m.Monde.Printer.DebutTravail();
-    m.Fichiers.ImprimanteOuverte = true;
-  }
-  std::string operande = Trim(i.Argument);
-  if (operande.empty()) return m.Monde.Printer.FinLigne();
-  const bool finLigne = !RetirePointVirgule(operande);
-  if (!LitOperande(m, operande)) return;
-  m.Monde.Printer.Ecrit(operande);
-  if (finLigne) m.Monde.Printer.FinLigne();
-}
-
 bool CloseAll(Machine& m) {
   bool fermes = m.Fichiers.FermeTout();
   if (m.Fichiers.ImprimanteOuverte) {
@@ -139,5 +146,7 @@ bool CloseAll(Machine& m) {
   }
   return fermes;
 }
+
+std::span<const MotInstruction> InstructionsFichiers() { return kInstructions; }
 
 }  // namespace korvane

@@ -117,9 +117,12 @@ Lecture ResoudTerme(const Machine& m, std::string terme, Genre genre) {
       if (CommencePar(terme, "\"")) return LitLitteral(std::move(terme), false);
       if (EstNomSpecial(terme)) return Laisse();
       return VariableOuLaisse(m, terme, genre);
-    default:
+    case Genre::Aucun:
+    case Genre::Etiquette:
+    case Genre::Sub:
       return Laisse();
   }
+  return Laisse();
 }
 
 int32_t ValeurEntiere(const Machine& m, const Resolu& r) {

@@ -25,8 +25,6 @@ bool LitNom(Machine& m, std::string& texte) {
   return LitChaine(m, texte);
 }
 
-}  // namespace
-
 void InstrMsgBox(Machine& m, Instruction& i) {
   if (LitNom(m, i.Argument)) m.Monde.Messages.Affiche(i.Argument);
 }
@@ -50,5 +48,12 @@ void InstrChDir(Machine& m, Instruction& i) {
   if (LitNom(m, i.Argument) && !Reussit(::chdir, i.Argument))
     m.Erreur(Message("Répertoire ") + i.Argument + " inexistant");
 }
+
+constexpr MotInstruction kInstructions[] = {
+    {"MSGBOX", InstrMsgBox}, {"KILL", InstrKill}, {"CHDIR", InstrChDir}, {"RMDIR", InstrRmDir}, {"MKDIR", InstrMkDir}};
+
+}  // namespace
+
+std::span<const MotInstruction> InstructionsSysteme() { return kInstructions; }
 
 }  // namespace korvane

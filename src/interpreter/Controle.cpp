@@ -77,10 +77,6 @@ void EmpileFor(Machine& m, const BoucleFor& b) {
   for (int32_t entree : {b.LigneFor, b.Adresse, b.Limite, b.Pas}) Empile(m, entree);
 }
 
-}  // namespace
-
-// ---- Jumps and subroutines
-
 void InstrGoto(Machine& m, Instruction& i) { Saute(m, i.Argument, i.Ligne); }
 
 void InstrGosub(Machine& m, Instruction& i) {
@@ -89,10 +85,6 @@ void InstrGosub(Machine& m, Instruction& i) {
   // The target is taken even when the push fails: it is then the line the run stops on.
   Empile(m, i.Ligne);
   i.Ligne = cible;
-}
-
-void Retour(Machine& m, int& Ligne) {
-  if (const auto retour = Depile(m)) Ligne = *retour;
 }
 
 void InstrReturn(Machine& m, Instruction& i) { Retour(m, i.Ligne); }
@@ -122,14 +114,6 @@ void InstrExit(Machine& m, Instruction& i) {
   if (k >= 0) i.Ligne = k;
 }
 
-// ---- IF blocks
-
-std::optional<SiAlors> DecoupeIf(const std::string& argument) {
-  const std::size_t alors = Position("THEN", Majuscules(argument));
-  if (alors == 0) return std::nullopt;
-  return SiAlors{Trim(argument.substr(0, alors - 1)), Majuscules(ApresMot(argument, alors, 5))};
-}
-
 void InstrIf(Machine& m, Instruction& i) {
   const auto si = DecoupeIf(i.Argument);
   if (!si) return m.Erreur("THEN manquant");
@@ -138,28 +122,9 @@ void InstrIf(Machine& m, Instruction& i) {
   SuiteIf(m, i.Lignes, si->Apres, *vrai, i.Ligne);
 }
 
-void SuiteIf(Machine& m, CacheLignes& lignes, const std::string& apres, bool vrai, int& Ligne) {
-  if (!apres.empty()) {
-    // One-line form: the words after THEN and ELSE are labels, never statements.
-    const std::size_t sinon = Position("ELSE", apres);
-    if (sinon == 0) {
-      if (vrai) Saute(m, apres, Ligne);
-      return;
-    }
-    Saute(m, vrai ? Trim(apres.substr(0, sinon - 1)) : ApresMot(apres, sinon, 5), Ligne);
-    return;
-  }
-  if (vrai) return;
-  const int k = ChercheLigne(lignes, int64_t{Ligne} + 1, EstSinonOuFinSi);
-  if (k < 0) return m.Erreur("Else ou Endif non trouvé");
-  Ligne = k;
-}
-
 void InstrElse(Machine&, Instruction& i) {
   if (const int k = ChercheLigne(i.Lignes, i.Ligne, EstFinSi); k >= 0) i.Ligne = k;
 }
-
-// ---- FOR / NEXT
 
 void InstrFor(Machine& m, Instruction& i) {
   const std::string u = Majuscules(i.Argument);
@@ -208,22 +173,10 @@ void InstrNext(Machine& m, Instruction& i) {
   EmpileFor(m, *boucle);
 }
 
-// ---- WHILE / WEND, DO / LOOP
-
 void InstrWhile(Machine& m, Instruction& i) {
   const auto vrai = EvalCondition(m, i.Argument);
   if (!vrai) return;
   SuiteWhile(m, i.Lignes, *vrai, i.Ligne);
-}
-
-void SuiteWhile(Machine& m, CacheLignes& lignes, bool vrai, int& Ligne) {
-  if (vrai) {
-    Empile(m, Ligne);
-    return;
-  }
-  const int k = ChercheLigne(lignes, Ligne, [](const std::string& u) { return u == "WEND"; });
-  if (k < 0) return m.Erreur("WHILE sans WEND");
-  Ligne = k;
 }
 
 void InstrWend(Machine& m, Instruction& i) {
@@ -244,10 +197,58 @@ void InstrLoop(Machine& m, Instruction& i) {
   SuiteLoop(m, *ligneDo, *vrai, i.Ligne);
 }
 
+constexpr MotInstruction kInstructions[] = {
+    {"GOTO", InstrGoto}, {"GOSUB", InstrGosub}, {"RETURN", InstrReturn}, {"CALL", InstrCall},
+    {"EXIT", InstrExit}, {"IF", InstrIf},       {"ELSE", InstrElse},     {"FOR", InstrFor},
+    {"NEXT", InstrNext}, {"WHILE", InstrWhile}, {"WEND", InstrWend},     {"DO", InstrDo},
+    {"LOOP", InstrLoop},
+};
+
+}  // namespace
+
+void Retour(Machine& m, int& Ligne) {
+  if (const auto retour = Depile(m)) Ligne = *retour;
+}
+
+std::optional<SiAlors> DecoupeIf(const std::string& argument) {
+  const std::size_t alors = Position("THEN", Majuscules(argument));
+  if (alors == 0) return std::nullopt;
+  return SiAlors{Trim(argument.substr(0, alors - 1)), Majuscules(ApresMot(argument, alors, 5))};
+}
+
+void SuiteIf(Machine& m, CacheLignes& lignes, const std::string& apres, bool vrai, int& Ligne) {
+  if (!apres.empty()) {
+    // One-line form: the words after THEN and ELSE are labels, never statements.
+    const std::size_t sinon = Position("ELSE", apres);
+    if (sinon == 0) {
+      if (vrai) Saute(m, apres, Ligne);
+      return;
+    }
+    Saute(m, vrai ? Trim(apres.substr(0, sinon - 1)) : ApresMot(apres, sinon, 5), Ligne);
+    return;
+  }
+  if (vrai) return;
+  const int k = ChercheLigne(lignes, int64_t{Ligne} + 1, EstSinonOuFinSi);
+  if (k < 0) return m.Erreur("Else ou Endif non trouvé");
+  Ligne = k;
+}
+
+void SuiteWhile(Machine& m, CacheLignes& lignes, bool vrai, int& Ligne) {
+  if (vrai) {
+    Empile(m, Ligne);
+    return;
+  }
+  const int k = ChercheLigne(lignes, Ligne, [](const std::string& u) { return u == "WEND"; });
+  if (k < 0) return m.Erreur("WHILE sans WEND");
+  Ligne = k;
+}
+
 void SuiteLoop(Machine& m, int32_t ligneDo, bool vrai, int& Ligne) {
   if (vrai) return;
   Ligne = ligneDo;
   Empile(m, ligneDo);
 }
+
+std::span<const MotInstruction> InstructionsControle() { return kInstructions; }
 
 }  // namespace korvane

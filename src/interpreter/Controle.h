@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "machine/Instruction.h"
@@ -14,19 +15,9 @@ namespace korvane {
 
 class CacheLignes;
 
-void InstrGoto(Machine& m, Instruction& i);
-void InstrGosub(Machine& m, Instruction& i);
-void InstrReturn(Machine& m, Instruction& i);
-void InstrCall(Machine& m, Instruction& i);
-void InstrExit(Machine& m, Instruction& i);
-void InstrIf(Machine& m, Instruction& i);
-void InstrElse(Machine& m, Instruction& i);
-void InstrFor(Machine& m, Instruction& i);
-void InstrNext(Machine& m, Instruction& i);
-void InstrWhile(Machine& m, Instruction& i);
-void InstrWend(Machine& m, Instruction& i);
-void InstrDo(Machine& m, Instruction& i);
-void InstrLoop(Machine& m, Instruction& i);
+// GOTO GOSUB RETURN CALL EXIT IF ELSE FOR NEXT WHILE WEND DO LOOP
+std::span<const MotInstruction> InstructionsControle();
+
 // END SUB and RETURN: back to the line after the call.
 void Retour(Machine& m, int& Ligne);
 

@@ -12,34 +12,20 @@ namespace korvane {
 
 namespace {
 
-using Procedure = void (*)(Machine&, Instruction&);
-
-struct Entree {
-  std::string_view Mot;
-  Procedure Executer;
-};
-
-void LineOuLineInput(Machine& m, Instruction& i) {
-  if (Copie(i.U, 6, 6) != "INPUT#") return InstrLine(m, i);
-  i.Argument = Trim(Majuscules(Copie(i.Argument, 7, 255)));
-  InstrLineInputCanal(m, i);
-}
-
 void Randomize(Machine& m, Instruction&) {
   m.Hasard.Seme(static_cast<uint32_t>(m.Monde.Temps.MillisecondesUtcDuJour()));
 }
 
-// Whole first words, compared in this order.
-constexpr Entree kTableDispatch[] = {
-    {"CLS", InstrCls},         {"RANDOMIZE", Randomize},     {"PRINT", InstrPrint},   {"LPRINT", InstrLPrint},
-    {"PRINT#", InstrPrintCanal}, {"LINE", LineOuLineInput},  {"INPUT", InstrInput},   {"OPEN", InstrOpen},
-    {"CLOSE#", InstrCloseCanal}, {"LOCATE", InstrLocate},    {"COLOR", InstrColor},   {"GOTO", InstrGoto},
-    {"GOSUB", InstrGosub},     {"RETURN", InstrReturn},      {"CALL", InstrCall},     {"EXIT", InstrExit},
-    {"IF", InstrIf},           {"ELSE", InstrElse},          {"FOR", InstrFor},       {"NEXT", InstrNext},
-    {"WHILE", InstrWhile},     {"WEND", InstrWend},          {"DO", InstrDo},         {"LOOP", InstrLoop},
-    {"MSGBOX", InstrMsgBox},   {"KILL", InstrKill},          {"CHDIR", InstrChDir},   {"RMDIR", InstrRmDir},
-    {"MKDIR", InstrMkDir},
-};
+constexpr MotInstruction kAutres[] = {{"RANDOMIZE", Randomize}};
+
+// The statement whose word is `mot`, or null. Every word belongs to one group.
+const MotInstruction* ChercheInstruction(std::string_view mot) {
+  for (const auto groupe : {InstructionsEcran(), std::span<const MotInstruction>(kAutres), InstructionsFichiers(),
+                            InstructionsControle(), InstructionsSysteme()})
+    for (const MotInstruction& instruction : groupe)
+      if (instruction.Mot == mot) return &instruction;
+  return nullptr;
+}
 
 bool EstAFaireRien(const std::string& u) {
   for (const char* prefixe : {"DIM", "REM", "NOP", "'", "ENDIF", "SUB"})
@@ -78,13 +64,10 @@ LigneAnalysee AnalyseLigne(std::string ligne) {
   const std::string mot = Trim(blanc == std::string::npos ? a.U : a.U.substr(0, blanc));
   if (blanc != std::string::npos) a.Argument = Trim(Copie(a.T, blanc + 2, 255));
   a.Genre = Sorte::Affectation;
-  for (std::size_t i = 0; i < std::size(kTableDispatch); ++i) {
-    if (kTableDispatch[i].Mot == mot) {
-      a.Genre = Sorte::Instruction;
-      a.Entree = static_cast<int>(i);
-      a.Mot = kTableDispatch[i].Mot;
-      break;
-    }
+  if (const MotInstruction* instruction = ChercheInstruction(mot)) {
+    a.Genre = Sorte::Instruction;
+    a.Executer = instruction->Executer;
+    a.Mot = instruction->Mot;
   }
   return a;
 }
@@ -101,7 +84,7 @@ void ExecuteAnalysee(Machine& m, CacheLignes& lignes, const LigneAnalysee& analy
       return Retour(m, Ligne);
     case Sorte::Instruction: {
       Instruction instruction{lignes, analyse.U, analyse.Argument, Ligne};
-      kTableDispatch[analyse.Entree].Executer(m, instruction);
+      analyse.Executer(m, instruction);
       return;
     }
     case Sorte::Affectation:

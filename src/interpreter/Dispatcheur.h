@@ -6,17 +6,16 @@
 #include <string>
 #include <string_view>
 
-namespace korvane {
+#include "machine/Instruction.h"
 
-class CacheLignes;
-struct Machine;
+namespace korvane {
 
 // The dispatcher's reading of one line (tabs replaced, trimmed, first word split off).
 struct LigneAnalysee {
   enum class Sorte : uint8_t { Rien, Fin, FinSub, Instruction, Affectation };
   Sorte Genre = Sorte::Rien;
-  int Entree = -1;       // the statement's row in the dispatch table
-  std::string_view Mot;  // its keyword
+  Procedure Executer = nullptr;  // the statement's procedure
+  std::string_view Mot;          // its keyword
   std::string T;         // the trimmed line as written
   std::string U;         // the same, upper-cased
   std::string Argument;  // what follows the first word, at most 255 characters, trimmed

@@ -44,8 +44,12 @@ std::optional<std::string> Interpreteur::LitValeur(int64_t cellule, Genre genre)
     case Genre::Entier: return EntierVersTexte(valeur->Entier);
     case Genre::Reel: return FormatReel(valeur->Reel, m_->SeparateurDecimal);
     case Genre::Chaine: return valeur->Chaine;
-    default: return std::string();
+    case Genre::Aucun:
+    case Genre::Etiquette:
+    case Genre::Sub:
+      return std::string();
   }
+  return std::string();
 }
 
 }  // namespace korvane

@@ -48,9 +48,12 @@ bool Memoire::CelluleValide(int64_t cellule, korvane::Genre genre) const {
       return cellule >= 1 && cellule <= kMaxCellules;
     case Genre::Chaine:
       return cellule >= 0 && static_cast<uint64_t>(cellule) < chaines_.size();
-    default:
-      return true;
+    case Genre::Aucun:
+    case Genre::Etiquette:
+    case Genre::Sub:
+      return true;  // no store: nothing is read or written
   }
+  return false;
 }
 
 }  // namespace korvane

@@ -24,17 +24,16 @@ std::optional<Valeur> LitValeur(Machine& m, int64_t cellule, Genre genre) {
     case Genre::Entier: v.Entier = m.Valeurs.Entier(c); break;
     case Genre::Reel: v.Reel = m.Valeurs.Reel(c); break;
     case Genre::Chaine: v.Chaine = m.Valeurs.Chaine(c); break;
-    default: break;
+    case Genre::Aucun:
+    case Genre::Etiquette:
+    case Genre::Sub: break;
   }
   return v;
 }
 
 bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cellule) {
   if (!EstVariable(genre)) return true;
-  if (!m.Valeurs.CelluleValide(cellule, genre)) {
-    m.Erreur("Erreur dans indice");
-    return false;
-  }
+  if (!m.Valeurs.CelluleValide(cellule, genre)) return Echoue(m, "Erreur dans indice");
   switch (genre) {
     case Genre::Chaine:
       m.Valeurs.Chaine(cellule) = texte;
@@ -42,15 +41,18 @@ bool EcritValeur(Machine& m, const std::string& texte, Genre genre, int32_t cell
     case Genre::Entier:
       if (const auto valeur = TexteVersEntier(texte)) return EcritEntier(m, *valeur, cellule);
       break;
-    default:
+    case Genre::Reel:
       if (const auto valeur = TexteVersReel(texte, m.SeparateurDecimal)) {
         m.Valeurs.Reel(cellule) = *valeur;
         return true;
       }
       break;
+    case Genre::Aucun:
+    case Genre::Etiquette:
+    case Genre::Sub:
+      return true;
   }
-  m.Erreur("Erreur de conversion");
-  return false;
+  return Echoue(m, "Erreur de conversion");
 }
 
 bool EcritEntier(Machine& m, int64_t valeur, int32_t cellule) {

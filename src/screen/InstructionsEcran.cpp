@@ -6,6 +6,7 @@
 
 #include "base/Nombres.h"
 #include "base/Texte.h"
+#include "eval/Fichiers.h"
 #include "eval/Operandes.h"
 #include "machine/Symboles.h"
 
@@ -73,25 +74,13 @@ bool RetireBoite(std::string& point) {
   return true;
 }
 
-}  // namespace
-
-bool TexteValide(const std::string& texte, Genre genre) {
-  const auto contientUnDe = [&](std::string_view jeu) { return texte.find_first_of(jeu) != std::string::npos; };
-  // Any text, the empty one included, is a valid STRING answer.
-  if (genre == Genre::Chaine) return true;
-  if (texte.empty()) return false;
-  switch (genre) {
-    case Genre::Entier: return contientUnDe("-+0123456789");
-    case Genre::Reel: return contientUnDe(",-+0123456789");
-    default: return false;
-  }
-}
-
+// CLS: a white rectangle with a black outline over the whole window.
 void InstrCls(Machine& m, Instruction&) {
   const Geometrie fenetre = m.Monde.Ecran.Fenetre();
   m.Monde.Ecran.Rectangle(0, 0, fenetre.LargeurExterne, fenetre.HauteurExterne);
 }
 
+// PRINT [operand[;]]: draws at the text cursor, then a new line unless ';' ends it.
 void InstrPrint(Machine& m, Instruction& i) {
   std::string& texte = i.Argument;
   if (texte.empty()) {
@@ -111,6 +100,7 @@ void InstrPrint(Machine& m, Instruction& i) {
   m.Monde.Ecran.FinDeLigne();
 }
 
+// LOCATE row,column (from 1): moves the text cursor.
 void InstrLocate(Machine& m, Instruction& i) {
   int64_t rangee = 0, colonne = 0;
   if (!LitDeuxNombres(m, i.Argument, rangee, colonne)) return;
@@ -118,6 +108,7 @@ void InstrLocate(Machine& m, Instruction& i) {
   m.Ecran.Place((colonne - 1) * EtatEcran::kLargeurColonne, (rangee - 1) * EtatEcran::kHauteurLigne);
 }
 
+// COLOR foreground,background (0-15): the text takes the foreground's colour.
 void InstrColor(Machine& m, Instruction& i) {
   int64_t avantPlan = 0, arrierePlan = 0;
   if (!LitDeuxNombres(m, i.Argument, avantPlan, arrierePlan)) return;
@@ -128,7 +119,13 @@ void InstrColor(Machine& m, Instruction& i) {
   m.Monde.Ecran.ChangeCouleurTexte(m.Ecran.CouleurTexte);
 }
 
+// LINE (x1,y1)-(x2,y2)[,B]: a line without its end point, or a box. LINE INPUT# reads
+// a channel.
 void InstrLine(Machine& m, Instruction& i) {
+  if (Copie(i.U, 6, 6) == "INPUT#") {
+    i.Argument = Trim(Majuscules(Copie(i.Argument, 7, 255)));
+    return InstrLineInputCanal(m, i);
+  }
   const std::string& texte = i.Argument;
   const std::size_t tiret = texte.find('-');
   if (tiret == std::string::npos) return m.Erreur("Erreur de syntaxe");
@@ -143,6 +140,7 @@ void InstrLine(Machine& m, Instruction& i) {
   else m.Monde.Ecran.Trait(debut->X, debut->Y, fin->X, fin->Y);
 }
 
+// INPUT NAME: asks through the input box at the text cursor.
 void InstrInput(Machine& m, Instruction& i) {
   const std::string nom = Majuscules(i.Argument);
   const Symbole* s = ChercheEtiq(m, nom);
@@ -157,5 +155,25 @@ void InstrInput(Machine& m, Instruction& i) {
   m.Ecran.NouvelleLigne();
   EcritValeur(m, saisie, s->Genre, s->Adresse);
 }
+
+constexpr MotInstruction kInstructions[] = {
+    {"CLS", InstrCls},   {"PRINT", InstrPrint},   {"LINE", InstrLine},
+    {"INPUT", InstrInput}, {"LOCATE", InstrLocate}, {"COLOR", InstrColor}};
+
+}  // namespace
+
+bool TexteValide(const std::string& texte, Genre genre) {
+  const auto contientUnDe = [&](std::string_view jeu) { return texte.find_first_of(jeu) != std::string::npos; };
+  // Any text, the empty one included, is a valid STRING answer.
+  if (genre == Genre::Chaine) return true;
+  if (texte.empty()) return false;
+  switch (genre) {
+    case Genre::Entier: return contientUnDe("-+0123456789");
+    case Genre::Reel: return contientUnDe(",-+0123456789");
+    default: return false;
+  }
+}
+
+std::span<const MotInstruction> InstructionsEcran() { return kInstructions; }
 
 }  // namespace korvane

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interpreter/CacheLignes.h"
@@ -23,14 +25,17 @@ class BancEcran : public ::testing::Test {
     ASSERT_EQ(B.It.Etat, kContinue);
   }
 
-  // Runs one statement on its argument exactly as given, without the dispatcher's trimming.
-  // The screen statements read only their argument.
-  void Applique(void (*instruction)(Machine&, Instruction&), std::string argument) {
+  // Runs the screen statement of word `mot` on its argument exactly as given, without the
+  // dispatcher's trimming. The screen statements read only their argument.
+  void Applique(std::string_view mot, std::string argument) {
+    const auto instructions = InstructionsEcran();
+    const auto instruction = std::ranges::find(instructions, mot, &MotInstruction::Mot);
+    ASSERT_NE(instruction, instructions.end()) << mot;
     CacheLignes lignes(B.Texte);
     const std::string u;
     int ligne = 0;
     Instruction i{lignes, u, std::move(argument), ligne};
-    instruction(B.It, i);
+    instruction->Executer(B.It, i);
   }
 
   void PlaceCurseur(int x, int y) {

@@ -29,7 +29,7 @@ TEST_P(InputLit, VetsStoresAndEchoesTheAnswer) {
   PlaceCurseur(16, 36);
   if (cas.Reponse) B.Saisie.Reponses.push_back(*cas.Reponse);
 
-  Applique(InstrInput, cas.Variable);
+  Applique("INPUT", cas.Variable);
 
   EXPECT_EQ(B.Saisie.Ouvertures.size(), 1u);
   EXPECT_EQ(B.It.Etat, cas.Message.empty() ? kContinue : kArret);
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BancEcran, InputOfALabelOrSubNameAcceptsNothing) {
   for (const std::string nom : {"etiq:", "MaSub"}) {
     B.Saisie.Reponses.push_back("42");
-    Applique(InstrInput, nom);
+    Applique("INPUT", nom);
     EXPECT_EQ(B.It.Etat, kContinue) << nom;
   }
   EXPECT_EQ(B.Saisie.Ouvertures.size(), 2u);
@@ -83,7 +83,7 @@ class InputInconnue : public BancEcran, public ::testing::WithParamInterface<Cas
 TEST_P(InputInconnue, ReportsTheNameWithoutOpeningTheBox) {
   B.Saisie.Reponses.push_back("1");
 
-  Applique(InstrInput, GetParam().Argument);
+  Applique("INPUT", GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kArret);
   EXPECT_EQ(Messages(), Textes{GetParam().Message});
@@ -145,7 +145,7 @@ TEST_F(BancEcran, InputBoxPlacementSaturatesFarBeyondTheWindow) {
   PlaceCurseur(kMax, kMax);
   B.Saisie.Reponses = {"x"};
 
-  Applique(InstrInput, "S");
+  Applique("INPUT", "S");
 
   ASSERT_EQ(B.Saisie.Ouvertures.size(), 1u);
   EXPECT_EQ(B.Saisie.Ouvertures[0].Gauche, kMax);

@@ -17,7 +17,7 @@ class LineTrace : public BancEcran, public ::testing::WithParamInterface<CasTrac
 TEST_P(LineTrace, DrawsALineOrABoxWithoutMovingTheCursor) {
   PlaceCurseur(16, 36);
 
-  Applique(InstrLine, GetParam().Argument);
+  Applique("LINE", GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_TRUE(Messages().empty());
@@ -45,7 +45,7 @@ struct CasErreur {
 class LineRefuse : public BancEcran, public ::testing::WithParamInterface<CasErreur> {};
 
 TEST_P(LineRefuse, DrawsNothing) {
-  Applique(InstrLine, GetParam().Argument);
+  Applique("LINE", GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kArret);
   EXPECT_EQ(Messages(), Textes{GetParam().Message});

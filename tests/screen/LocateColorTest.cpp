@@ -21,7 +21,7 @@ TEST_P(LocatePlace, MovesTheCursorByRowsAndColumns) {
   B.Entier("C") = 6;
   PlaceCurseur(5, 7);
 
-  Applique(InstrLocate, GetParam().Argument);
+  Applique("LOCATE", GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_TRUE(Messages().empty());
@@ -65,12 +65,12 @@ class LocateRefuse : public NombresRefuses {};
 class ColorRefuse : public NombresRefuses {};
 
 TEST_P(LocateRefuse, ReportsOneMessage) {
-  Applique(InstrLocate, GetParam().Argument);
+  Applique("LOCATE", GetParam().Argument);
   VerifieRefus();
 }
 
 TEST_P(ColorRefuse, ReportsOneMessage) {
-  Applique(InstrColor, GetParam().Argument);
+  Applique("COLOR", GetParam().Argument);
   VerifieRefus();
 }
 
@@ -108,12 +108,12 @@ INSTANTIATE_TEST_SUITE_P(HorsLimites, ColorRefuse,
 
 TEST_F(BancEcran, LocateFromAnIntegerVariableHoldingTheSmallestIntegerIsRefused) {
   B.Entier("L") = std::numeric_limits<int32_t>::min();
-  Applique(InstrLocate, "L,1");
+  Applique("LOCATE", "L,1");
   EXPECT_EQ(Messages(), Textes{"Valeur de paramètre incorrecte"});
 }
 
 TEST_F(BancEcran, LocateHasNoUpperBoundButTheCursorSaturates) {
-  Applique(InstrLocate, "2147483647,2147483647");
+  Applique("LOCATE", "2147483647,2147483647");
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_EQ(B.It.Ecran.CurseurX, std::numeric_limits<int32_t>::max());
@@ -131,7 +131,7 @@ TEST_P(ColorChoisit, TakesTheForegroundFromThePalette) {
   for (int n = 0; n < 16; ++n) B.It.Ecran.ChangePalette(n, Marque(n));
   const Couleur attendue = Marque(GetParam());
 
-  Applique(InstrColor, std::to_string(GetParam()) + ",15");
+  Applique("COLOR", std::to_string(GetParam()) + ",15");
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_EQ(B.It.Ecran.CouleurTexte, attendue);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Palette, ColorChoisit, ::testing::Range(0, 16), [](cons
 TEST_F(BancEcran, ColorReadsIntegerVariablesAndIgnoresTheBackground) {
   B.Entier("L") = 4;
   B.Entier("C") = 9;
-  Applique(InstrColor, "l,c");
+  Applique("COLOR", "l,c");
   EXPECT_EQ(Appels(), Textes{"couleur 255,0,0"});
 }
 
@@ -173,7 +173,7 @@ TEST_F(BancEcran, ClsPaintsTheOuterRectangleAndKeepsCursorAndColour) {
   PlaceCurseur(24, 36);
   B.It.Ecran.CouleurTexte = {255, 0, 0};
 
-  Applique(InstrCls, "");
+  Applique("CLS", "");
 
   EXPECT_EQ(Appels(), Textes{"rect 0,0-640,450"});
   EXPECT_EQ(B.It.Ecran.CurseurX, 24);

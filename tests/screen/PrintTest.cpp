@@ -27,7 +27,7 @@ TEST_P(PrintAffiche, DrawsAtTheCursorAndMovesIt) {
   B.Entier("T(", 2) = 77;
   PlaceCurseur(16, 36);
 
-  Applique(InstrPrint, GetParam().Argument);
+  Applique("PRINT", GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kContinue);
   EXPECT_TRUE(Messages().empty());
@@ -62,7 +62,7 @@ class PrintErreur : public BancEcran, public ::testing::WithParamInterface<CasEr
 TEST_P(PrintErreur, DrawsNothingAndKeepsTheCursor) {
   PlaceCurseur(16, 36);
 
-  Applique(InstrPrint, GetParam().Argument);
+  Applique("PRINT", GetParam().Argument);
 
   EXPECT_EQ(B.It.Etat, kArret);
   EXPECT_EQ(Messages(), Textes{GetParam().Message});
@@ -106,10 +106,10 @@ TEST_F(Print, ErrorStopsTheRunOnItsLine) {
 TEST_F(Print, CursorFarBeyondTheWindowSaturatesInsteadOfOverflowing) {
   constexpr int kMax = std::numeric_limits<int32_t>::max();
   PlaceCurseur(kMax - 3, kMax - 5);
-  Applique(InstrPrint, "\"loin\";");
+  Applique("PRINT", "\"loin\";");
   EXPECT_EQ(B.It.Ecran.CurseurX, kMax);
 
-  Applique(InstrPrint, "");
+  Applique("PRINT", "");
   EXPECT_EQ(B.It.Ecran.CurseurX, 0);
   EXPECT_EQ(B.It.Ecran.CurseurY, kMax);
 }
