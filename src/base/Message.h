@@ -16,13 +16,6 @@ class Message {
   template <std::size_t N>
   Message(const char (&litteralUtf8)[N]) : octets_(Cp(std::string_view(litteralUtf8, N - 1))) {}
 
-  // Core text as it stands.
-  static Message DeCp1252(std::string octets) {
-    Message m("");
-    m.octets_ = std::move(octets);
-    return m;
-  }
-
   template <std::size_t N>
   Message& operator+=(const char (&litteralUtf8)[N]) {
     octets_ += Cp(std::string_view(litteralUtf8, N - 1));
