@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -43,14 +44,19 @@ TColorMemo::TColorMemo(QWidget* Owner) : QPlainTextEdit(Owner) {
   TextBuffer.reserve(2048);
   viewport()->setMouseTracking(true);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-    if (OnVScroll) OnVScroll(this);
+    emit OnVScroll(this);
     DrawColors(false);
   });
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-    if (OnHScroll) OnHScroll(this);
+    emit OnHScroll(this);
     DrawColors(false);
   });
   connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::Change);
+}
+
+void TColorMemo::DoDraw(const TColorRule& Sender, std::u16string_view FromPos, std::span<TKeyDescr> A,
+                        int& ItemsCount) {
+  emit OnDraw(Sender, FromPos, A, ItemsCount);
 }
 
 bool TColorMemo::CanColor() const {
@@ -184,13 +190,14 @@ QTextCharFormat TColorMemo::RunFormat(const TKeyDescr& Run) const {
 }
 
 void TColorMemo::PaintRuns(QPainter& Painter) {
+  const bool DrawKeys = isSignalConnected(QMetaMethod::fromSignal(&TColorMemo::OnDrawKey));
   const TVisibleBlock* Line = nullptr;
   QList<QTextLayout::FormatRange> Ranges;
   for (int I = 0; I < Spans.Count() && !Spans[I].IsFree(); ++I) {
     const TKeyDescr& Run = Spans[I];
     if (Run.StartPos < 0 || Run.EndPos == NoPos || Run.Order == OrderSelection || Run.Order == OrderTab) continue;
     QTextBlock Block = document()->findBlock(Run.StartPos);
-    if (Run.DrawKey == 1 && OnDrawKey && Run.EndPos < BlockEnd(Block)) {
+    if (Run.DrawKey == 1 && DrawKeys && Run.EndPos < BlockEnd(Block)) {
       if (const TVisibleBlock* KeyLine = FindVisible(Block)) HandRunToDrawKey(Painter, *KeyLine, Run);
       continue;
     }
@@ -249,7 +256,7 @@ bool TColorMemo::HandRunToDrawKey(QPainter& Painter, const TVisibleBlock& Line, 
   Painter.save();
   Painter.setFont(font());
   Painter.setPen(ToQColor(Run.Color, palette()));
-  OnDrawKey(Painter, Key, Rect, FromQColor(palette().color(QPalette::Text)));
+  emit OnDrawKey(Painter, Key, Rect, FromQColor(palette().color(QPalette::Text)));
   Painter.restore();
   return true;
 }
@@ -297,7 +304,7 @@ void TColorMemo::mouseReleaseEvent(QMouseEvent* Event) {
   DrawColors(false);
   if (!HotSpotCursorShown) return;
   const THotSpotHit Hit = HotSpotAt(Event->position().toPoint());
-  if (Hit.OnHotSpot && OnHotSpotClick) OnHotSpotClick(this, Hit.Source);
+  if (Hit.OnHotSpot) emit OnHotSpotClick(this, Hit.Source);
 }
 
 void TColorMemo::mouseMoveEvent(QMouseEvent* Event) {

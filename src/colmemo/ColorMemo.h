@@ -1,16 +1,14 @@
 #pragma once
 
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "colmemo/DrawRules.h"
 #include "colmemo/SpanPass.h"
-
-class QPainter;
 
 namespace colmemo {
 
@@ -23,18 +21,9 @@ class TColorMemo : public QPlainTextEdit, public TEventDrawSource {
   Q_OBJECT
 
  public:
-  using TNotifyEvent = std::function<void(TColorMemo* Sender)>;
-  using THotSpotClickEvent = std::function<void(TColorMemo* Sender, const QString& SRC)>;
-  using TKeyDrawEvent = std::function<void(QPainter& Canvas, const QString& PKey, const QRect& Rect, TColor KColor)>;
-
   explicit TColorMemo(QWidget* Owner = nullptr);
 
-  TNotifyEvent OnVScroll;
-  TNotifyEvent OnHScroll;
-  THotSpotClickEvent OnHotSpotClick;
-  // OnDraw, ColorLimMax and SetColorLimMax come from TEventDrawSource.
-  TKeyDrawEvent OnDrawKey;
-
+  // ColorLimMax and SetColorLimMax come from TEventDrawSource.
   TDrawRules& ColorRules() { return FColorRules; }
   void SetColorRules(const TDrawRules& Rules) { FColorRules.Assign(Rules); }
   bool RedrawAlways() const { return FRedrawAlways; }
@@ -48,6 +37,16 @@ class TColorMemo : public QPlainTextEdit, public TEventDrawSource {
   // The runs of the last pass and the text range it scanned (start, cut).
   const TKeyDescrList& Runs() const { return Spans; }
   std::pair<int, int> LastScan() const { return {ScanStartPos, ScanEndPos}; }
+
+ signals:
+  void OnVScroll(colmemo::TColorMemo* Sender);
+  void OnHScroll(colmemo::TColorMemo* Sender);
+  void OnHotSpotClick(colmemo::TColorMemo* Sender, const QString& SRC);
+  // Sender is the rule being searched; see TEventDrawSource::DoDraw.
+  void OnDraw(const colmemo::TColorRule& Sender, std::u16string_view FromPos, std::span<colmemo::TKeyDescr> A,
+              int& ItemsCount);
+  // A receiver draws the keyword runs instead of the memo.
+  void OnDrawKey(QPainter& Canvas, const QString& PKey, const QRect& Rect, colmemo::TColor KColor);
 
  protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -68,6 +67,8 @@ class TColorMemo : public QPlainTextEdit, public TEventDrawSource {
     QString Source;
   };
 
+  void DoDraw(const TColorRule& Sender, std::u16string_view FromPos, std::span<TKeyDescr> A,
+              int& ItemsCount) override;
   bool CanColor() const;
   void Change();
   void CollectVisibleBlocks();

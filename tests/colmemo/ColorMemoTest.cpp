@@ -201,10 +201,10 @@ TEST_F(ColorMemoTest, ClickOnAHotSpotHandsItsText) {
   Memo->HotSpot().Active = true;
   SetText(QString("voir ") + QChar(30) + "Aide" + QChar(31) + " et " + QChar(30) + "Index" + QChar(31));
   QStringList Clicked;
-  Memo->OnHotSpotClick = [&](TColorMemo* Sender, const QString& SRC) {
+  QObject::connect(Memo, &TColorMemo::OnHotSpotClick, [&](TColorMemo* Sender, const QString& SRC) {
     EXPECT_EQ(Sender, Memo);
     Clicked << SRC;
-  };
+  });
   auto ClickAt = [&](int Position) {
     const QPoint Point = CharsRect(Position, 1).center();
     QMouseEvent Move(QEvent::MouseMove, Point, Memo->viewport()->mapToGlobal(Point), Qt::NoButton, Qt::NoButton,
