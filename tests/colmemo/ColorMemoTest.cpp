@@ -186,6 +186,31 @@ TEST_F(ColorMemoTest, OneCharacterTypedRecoloursOnlyTheCaretLine) {
   EXPECT_FALSE(Memo->Passes.front().CurrentLineOnly);
 }
 
+TEST_F(ColorMemoTest, PaintDrawsTheRunsOfTheLastPassWithoutAnotherPass) {
+  SetText("PRIN a\nPRINT b");
+  QTextCursor Cursor(Memo->document());
+  Cursor.setPosition(4);
+  Memo->setTextCursor(Cursor);
+  QApplication::processEvents();
+  Memo->Passes.clear();
+  QTest::keyClick(Memo, Qt::Key_T);
+  const QImage Image = Grab();
+  EXPECT_EQ(Memo->Passes.size(), 1u);
+  EXPECT_GT(CountPixels(Image, CharsRect(0, 5), Blue), 20);
+  // The next line's runs were kept from the earlier pass and moved with the text.
+  EXPECT_GT(CountPixels(Image, CharsRect(8, 5), Blue), 20);
+  EXPECT_GT(CountPixels(Image, CharsRect(12, 1), Blue), 5);
+}
+
+TEST_F(ColorMemoTest, TextLoadedWhileHiddenIsColouredOnceShownAndPlainWhenDisabled) {
+  Memo->hide();
+  SetText("PRINT x");
+  Memo->show();
+  EXPECT_GT(CountPixels(Grab(), CharsRect(0, 5), Blue), 20);
+  Memo->setEnabled(false);
+  EXPECT_EQ(CountPixels(Grab(), CharsRect(0, 5), Blue), 0);
+}
+
 TEST_F(ColorMemoTest, ArrowKeyCollapsesTheSelectionToItsEndFirst) {
   SetText("PRINT abc");
   QTextCursor Cursor(Memo->document());
