@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextLayout>
 #include <algorithm>
+#include <iterator>
 
 namespace colmemo {
 
@@ -344,11 +345,15 @@ void TColorMemo::HandPartToDrawKey(QPainter& Painter, const TVisibleBlock& Line,
   Painter.restore();
 }
 
-// The base drew the caret before the runs covered it.
+// The base drew the caret, by inverting pixels, before a run covered it; it
+// is drawn again only where a run did cover it, lest it be inverted back.
 void TColorMemo::RedrawCaret(QPainter& Painter) {
   const int Position = getPaintContext().cursorPosition;
   const bool Interactive = !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard);
   if (Position < 0 || !Interactive) return;
+  const auto After = std::upper_bound(Painted.cbegin(), Painted.cend(), Position,
+                                      [](int At, const TRunPart& Part) { return At < Part.Run.StartPos; });
+  if (After == Painted.cbegin() || std::prev(After)->Run.EndPos < Position) return;
   const QTextBlock Block = document()->findBlock(Position);
   const TVisibleBlock* Line = FindVisible(Block);
   if (Line == nullptr) return;

@@ -77,6 +77,13 @@ class ColorMemoTest : public ::testing::Test {
     return Widest;
   }
 
+  // Tallest vertical run of Color in Rect, for the caret.
+  static int TallestColumn(const QImage& Image, const QRect& Rect, const QColor& Color) {
+    int Tallest = 0;
+    for (int X = Rect.left(); X <= Rect.right(); ++X) Tallest = std::max(Tallest, CountPixels(Image, QRect(X, Rect.top(), 1, Rect.height()), Color));
+    return Tallest;
+  }
+
   QColor Text() const { return Memo->palette().color(QPalette::Text); }
   QColor Base() const { return Memo->palette().color(QPalette::Base); }
 
@@ -209,6 +216,18 @@ TEST_F(ColorMemoTest, TextLoadedWhileHiddenIsColouredOnceShownAndPlainWhenDisabl
   EXPECT_GT(CountPixels(Grab(), CharsRect(0, 5), Blue), 20);
   Memo->setEnabled(false);
   EXPECT_EQ(CountPixels(Grab(), CharsRect(0, 5), Blue), 0);
+}
+
+TEST_F(ColorMemoTest, CaretShowsInsideAndBesideColouredRuns) {
+  SetText("PRINT x");
+  for (const int Position : {2, 6}) {
+    QTextCursor Cursor(Memo->document());
+    Cursor.setPosition(Position - 1);
+    Memo->setTextCursor(Cursor);
+    QTest::keyClick(Memo, Qt::Key_Right);  // the caret is on after a key
+    const QRect Caret = Memo->cursorRect().adjusted(-1, 0, 1, 0);
+    EXPECT_GE(TallestColumn(Grab(), Caret, Text()), Caret.height() - 2) << Position;
+  }
 }
 
 TEST_F(ColorMemoTest, ArrowKeyCollapsesTheSelectionToItsEndFirst) {
