@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace colmemo {
@@ -323,10 +324,10 @@ void TColorMemo::PaintPart(QPainter& Painter, const TVisibleBlock& Line, const T
     Painter.fillRect(At, Marker ? Color : Style.Background);
     // A glyph run's own underline stops short of its last glyph's advance;
     // this one lies where the base's text drawing puts an underline.
-    if (Underlined)
-      Painter.fillRect(QRectF(std::floor(At.left()), At.top() + Style.Metrics.ascent() + std::ceil(Style.Metrics.underlinePos()),
-                              std::floor(At.right()) - std::floor(At.left()), std::max(Style.Metrics.lineWidth(), 1.0)),
-                       Color);
+    if (!Underlined) continue;
+    const qreal Left = std::floor(At.left());
+    const qreal Top = At.top() + Style.Metrics.ascent() + std::ceil(Style.Metrics.underlinePos());
+    Painter.fillRect(QRectF(Left, Top, std::floor(At.right()) - Left, std::max(Style.Metrics.lineWidth(), 1.0)), Color);
   }
   Painter.setPen(Color);
   for (const QGlyphRun& Glyphs : Part.Glyphs) Painter.drawGlyphRun(Origin, Glyphs);

@@ -80,7 +80,8 @@ class ColorMemoTest : public ::testing::Test {
   // Tallest vertical run of Color in Rect, for the caret.
   static int TallestColumn(const QImage& Image, const QRect& Rect, const QColor& Color) {
     int Tallest = 0;
-    for (int X = Rect.left(); X <= Rect.right(); ++X) Tallest = std::max(Tallest, CountPixels(Image, QRect(X, Rect.top(), 1, Rect.height()), Color));
+    for (int X = Rect.left(); X <= Rect.right(); ++X)
+      Tallest = std::max(Tallest, CountPixels(Image, QRect(X, Rect.top(), 1, Rect.height()), Color));
     return Tallest;
   }
 
