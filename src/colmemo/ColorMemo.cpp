@@ -2,10 +2,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace colmemo {
 
@@ -43,18 +47,58 @@ TColorMemo::TColorMemo(QWidget* Owner) : QPlainTextEdit(Owner) {
   TextBuffer.reserve(2048);
   viewport()->setMouseTracking(true);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-    if (OnVScroll) OnVScroll(this);
+    emit OnVScroll(this);
     DrawColors(false);
   });
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-    if (OnHScroll) OnHScroll(this);
+    emit OnHScroll(this);
     DrawColors(false);
   });
+  connect(document(), &QTextDocument::contentsChange, this, &TColorMemo::ContentsChange);
   connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::Change);
+  // The selection protects its characters, and RedrawAlways colours the caret line up to the caret.
+  connect(this, &QPlainTextEdit::selectionChanged, this, [this] { DrawColors(false); });
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    if (FRedrawAlways) DrawColors(false);
+  });
+}
+
+void TColorMemo::SetColorRules(const TDrawRules& Rules) {
+  FColorRules.Assign(Rules);
+  DrawColors(false);
+}
+
+void TColorMemo::SetRedrawAlways(bool Value) {
+  FRedrawAlways = Value;
+  DrawColors(false);
+}
+
+void TColorMemo::SetHotSpot(const THotSpot& Value) {
+  FHotSpot.Assign(Value);
+  DrawColors(false);
+}
+
+void TColorMemo::DoDraw(const TColorRule& Sender, std::u16string_view FromPos, std::span<TKeyDescr> A,
+                        int& ItemsCount) {
+  emit OnDraw(Sender, FromPos, A, ItemsCount);
 }
 
 bool TColorMemo::CanColor() const {
   return isEnabled() && isVisible() && (FColorRules.Count() > 0 || FHotSpot.Active);
+}
+
+// Runs after the edit move with their text; the pass that Change runs next
+// replaces the runs over the edit.
+void TColorMemo::ContentsChange(int Position, int Removed, int Added) {
+  const QTextBlock Block = document()->findBlock(Position);
+  ChangedBlock = Block == document()->findBlock(Position + Added) ? Block.blockNumber() : -1;
+  // The layout is not redone yet: these are the lines the block wrapped into before the edit.
+  ChangedBlockLines = Block.layout()->lineCount();
+  for (TRunPart& Part : Painted) {
+    if (Part.Run.StartPos < Position + Removed) continue;
+    Part.Run.StartPos += Added - Removed;
+    Part.Run.EndPos += Added - Removed;
+  }
 }
 
 void TColorMemo::Change() {
@@ -64,30 +108,29 @@ void TColorMemo::Change() {
   }
   const int LineCount = blockCount();
   const int TextLength = document()->characterCount() - 1;
-  // One character typed within a line leaves the other lines as they were.
-  DrawColors(LineCount == LastLineCount && TextLength == LastTextLength + 1);
+  // One character typed within the caret's line leaves the other lines as they
+  // were, unless it wraps that line anew and so moves the lines below.
+  const QTextBlock Caret = textCursor().block();
+  DrawColors(LineCount == LastLineCount && TextLength == LastTextLength + 1 &&
+             ChangedBlock == Caret.blockNumber() && ChangedBlockLines == Caret.layout()->lineCount());
   LastLineCount = LineCount;
   LastTextLength = TextLength;
+  ChangedBlock = -1;
 }
 
 void TColorMemo::DrawColors(bool CurrentLineOnly) {
   if (!CanColor()) {
     Spans.FreeAll();
+    if (!Painted.empty()) viewport()->update();
+    Painted.clear();
     return;
   }
   CollectVisibleBlocks();
   ComputeScanRange(CurrentLineOnly);
   CopyScannedText();
   ColorPass(FColorRules, PassInput(), Spans, CellBuffer);
-  if (ActivePainter != nullptr) {
-    PaintRuns(*ActivePainter);
-    return;
-  }
-  const TVisibleBlock* Caret = CurrentLineOnly ? FindVisible(textCursor().block()) : nullptr;
-  if (Caret != nullptr)
-    viewport()->update(QRectF(0, Caret->Offset.y(), viewport()->width(), Caret->Height).toAlignedRect());
-  else
-    viewport()->update();
+  KeepRuns(CurrentLineOnly);
+  UpdateScanned(CurrentLineOnly);
 }
 
 void TColorMemo::CollectVisibleBlocks() {
@@ -165,100 +208,153 @@ TPassInput TColorMemo::PassInput() const {
   return Input;
 }
 
-void TColorMemo::paintEvent(QPaintEvent* Event) {
-  QPlainTextEdit::paintEvent(Event);
-  QPainter Painter(viewport());
-  Painter.setClipRect(Event->rect());
-  ActivePainter = &Painter;
-  DrawColors(false);
-  ActivePainter = nullptr;
-}
-
-QTextCharFormat TColorMemo::RunFormat(const TKeyDescr& Run) const {
-  const QColor Color = ToQColor(Run.Color, palette());
-  QTextCharFormat Format;
-  Format.setForeground(Color);
-  Format.setBackground(Run.Order == OrderHotSpotMarker ? Color : palette().color(QPalette::Base));
-  if (Run.Order == OrderHotSpotText && FHotSpot.Underlined) Format.setFontUnderline(true);
-  return Format;
-}
-
-void TColorMemo::PaintRuns(QPainter& Painter) {
-  const TVisibleBlock* Line = nullptr;
-  QList<QTextLayout::FormatRange> Ranges;
+// A whole pass replaces what a paint draws; a caret-line pass replaces the
+// parts in the range it scanned. That range is whole lines and a part lies
+// within one line, so no part straddles it.
+void TColorMemo::KeepRuns(bool CurrentLineOnly) {
+  Spliced.clear();
+  auto Kept = Painted.begin();
+  if (CurrentLineOnly)
+    for (; Kept != Painted.end() && Kept->Run.StartPos < ScanStartPos; ++Kept) Spliced.push_back(std::move(*Kept));
+  QTextBlock Block = document()->findBlock(ScanStartPos);
   for (int I = 0; I < Spans.Count() && !Spans[I].IsFree(); ++I) {
     const TKeyDescr& Run = Spans[I];
+    // Tabs and the selection only protect their characters.
     if (Run.StartPos < 0 || Run.EndPos == NoPos || Run.Order == OrderSelection || Run.Order == OrderTab) continue;
-    QTextBlock Block = document()->findBlock(Run.StartPos);
-    if (Run.DrawKey == 1 && OnDrawKey && Run.EndPos < BlockEnd(Block)) {
-      if (const TVisibleBlock* KeyLine = FindVisible(Block)) HandRunToDrawKey(Painter, *KeyLine, Run);
-      continue;
-    }
+    while (Block.isValid() && BlockEnd(Block) < Run.StartPos) Block = Block.next();
     // A run over several lines is drawn line by line, without the line breaks.
-    for (int From = Run.StartPos; Block.isValid() && From <= Run.EndPos; Block = Block.next()) {
-      const int To = std::min(Run.EndPos, BlockEnd(Block) - 1);
-      const TVisibleBlock* Target = FindVisible(Block);
-      if (Target != Line) {
-        if (Line != nullptr && !Ranges.isEmpty()) PaintBlockRuns(Painter, *Line, Ranges);
-        Ranges.clear();
-        Line = Target;
-      }
-      if (Target != nullptr && To >= From) Ranges.append({From - Block.position(), To - From + 1, RunFormat(Run)});
-      From = BlockEnd(Block) + 1;
+    for (QTextBlock Line = Block; Line.isValid() && Line.position() <= Run.EndPos; Line = Line.next()) {
+      const int From = std::max(Run.StartPos, Line.position());
+      const int To = std::min(Run.EndPos, BlockEnd(Line) - 1);
+      if (To >= From) Spliced.push_back(LayOutPart(Line, From, To, Run));
     }
   }
-  if (Line != nullptr && !Ranges.isEmpty()) PaintBlockRuns(Painter, *Line, Ranges);
+  if (CurrentLineOnly)
+    for (; Kept != Painted.end(); ++Kept)
+      if (Kept->Run.StartPos >= ScanEndPos) Spliced.push_back(std::move(*Kept));
+  Painted.swap(Spliced);
+  Spliced.clear();
+}
+
+// The glyphs come from the block's own layout, so they land where the base drew them.
+TColorMemo::TRunPart TColorMemo::LayOutPart(const QTextBlock& Block, int From, int To, const TKeyDescr& Run) const {
+  TRunPart Part{Run, {}, {}};
+  Part.Run.StartPos = From;
+  Part.Run.EndPos = To;
+  const QTextLayout* Layout = Block.layout();
+  const int First = From - Block.position();
+  const int Last = To - Block.position() + 1;
+  for (int L = 0; L < Layout->lineCount(); ++L) {
+    const QTextLine TextLine = Layout->lineAt(L);
+    const int Left = std::max(First, TextLine.textStart());
+    const int Right = std::min(Last, TextLine.textStart() + TextLine.textLength());
+    if (Left >= Right) continue;
+    const qreal X1 = TextLine.cursorToX(Left);
+    const qreal X2 = TextLine.cursorToX(Right);
+    Part.Cells.append(QRectF(std::min(X1, X2), TextLine.y(), std::abs(X2 - X1), TextLine.height()));
+  }
+  if (Run.Order != OrderHotSpotMarker) Part.Glyphs = Layout->glyphRuns(First, Last - First);
+  return Part;
+}
+
+void TColorMemo::UpdateScanned(bool CurrentLineOnly) {
+  if (!CurrentLineOnly) {
+    viewport()->update();
+    return;
+  }
+  QRectF Area;
+  for (const TVisibleBlock& Line : Visible)
+    if (Line.Block.position() >= ScanStartPos && Line.Block.position() <= ScanEndPos)
+      Area |= QRectF(0, Line.Offset.y(), viewport()->width(), Line.Height);
+  if (!Area.isEmpty()) viewport()->update(Area.toAlignedRect());
+}
+
+void TColorMemo::paintEvent(QPaintEvent* Event) {
+  QPlainTextEdit::paintEvent(Event);
+  if (Painted.empty()) return;
+  QPainter Painter(viewport());
+  Painter.setClipRect(Event->rect());
+  CollectVisibleBlocks();
+  PaintRuns(Painter, Event->rect());
   RedrawCaret(Painter);
 }
 
-// Lets the block's own layout redraw the runs, so every glyph stays where the
-// base put it; the clip keeps the rest of the line untouched.
-void TColorMemo::PaintBlockRuns(QPainter& Painter, const TVisibleBlock& Line,
-                                const QList<QTextLayout::FormatRange>& Ranges) {
-  QTextLayout* Layout = Line.Block.layout();
-  const QPointF Origin = Line.Offset + Layout->position();
-  QRegion Region;
-  for (const QTextLayout::FormatRange& Range : Ranges) {
-    for (int L = 0; L < Layout->lineCount(); ++L) {
-      const QTextLine TextLine = Layout->lineAt(L);
-      const int First = std::max(Range.start, TextLine.textStart());
-      const int Last = std::min(Range.start + Range.length, TextLine.textStart() + TextLine.textLength());
-      if (First >= Last) continue;
-      const qreal X1 = TextLine.cursorToX(First);
-      const qreal X2 = TextLine.cursorToX(Last);
-      Region += QRectF(Origin.x() + std::min(X1, X2), Origin.y() + TextLine.y(), std::abs(X2 - X1), TextLine.height())
-                    .toAlignedRect();
-    }
-  }
-  Painter.save();
-  Painter.setClipRegion(Region, Qt::IntersectClip);
-  Layout->draw(&Painter, Line.Offset, Ranges);
-  Painter.restore();
+void TColorMemo::resizeEvent(QResizeEvent* Event) {
+  QPlainTextEdit::resizeEvent(Event);
+  DrawColors(false);
 }
 
-bool TColorMemo::HandRunToDrawKey(QPainter& Painter, const TVisibleBlock& Line, const TKeyDescr& Run) {
-  QTextLayout* Layout = Line.Block.layout();
-  const int InBlock = Run.StartPos - Line.Block.position();
-  const QTextLine TextLine = Layout->lineForTextPosition(InBlock);
-  if (!TextLine.isValid()) return false;
-  const QString Key = Line.Block.text().mid(InBlock, Run.EndPos - Run.StartPos + 1);
-  const QPointF Origin = Line.Offset + Layout->position();
-  const int X = qRound(Origin.x() + TextLine.cursorToX(InBlock));
-  const int Y = qRound(Origin.y() + TextLine.y());
-  const QRect Rect(X, Y, fontMetrics().horizontalAdvance(Key), qRound(TextLine.height()));
+void TColorMemo::showEvent(QShowEvent* Event) {
+  QPlainTextEdit::showEvent(Event);
+  DrawColors(false);
+}
+
+void TColorMemo::changeEvent(QEvent* Event) {
+  QPlainTextEdit::changeEvent(Event);
+  if (Event->type() == QEvent::EnabledChange || Event->type() == QEvent::FontChange) DrawColors(false);
+}
+
+void TColorMemo::PaintRuns(QPainter& Painter, const QRect& Area) {
+  TPaintStyle Style{palette().color(QPalette::Base), QFontMetricsF(font()),
+                    isSignalConnected(QMetaMethod::fromSignal(&TColorMemo::OnDrawKey))};
+  auto Part = Painted.cbegin();
+  for (const TVisibleBlock& Line : Visible) {
+    const int Start = Line.Block.position();
+    const int End = BlockEnd(Line.Block);
+    const bool Exposed = Line.Offset.y() <= Area.bottom() && Line.Offset.y() + Line.Height > Area.top();
+    while (Part != Painted.cend() && Part->Run.StartPos < Start) ++Part;
+    for (; Part != Painted.cend() && Part->Run.StartPos < End; ++Part)
+      if (Exposed) PaintPart(Painter, Line, *Part, Style);
+  }
+}
+
+// Erases the base's glyphs under the part and draws the same glyphs in its colour.
+void TColorMemo::PaintPart(QPainter& Painter, const TVisibleBlock& Line, const TRunPart& Part,
+                           const TPaintStyle& Style) {
+  if (Part.Run.DrawKey == 1 && Style.DrawKeys) {
+    HandPartToDrawKey(Painter, Line, Part);
+    return;
+  }
+  const QPointF Origin = Line.Offset + Line.Block.layout()->position();
+  const QColor Color = ToQColor(Part.Run.Color, palette());
+  const bool Marker = Part.Run.Order == OrderHotSpotMarker;
+  const bool Underlined = Part.Run.Order == OrderHotSpotText && FHotSpot.Underlined;
+  for (const QRectF& Cell : Part.Cells) {
+    const QRectF At = Cell.translated(Origin);
+    Painter.fillRect(At, Marker ? Color : Style.Background);
+    // A glyph run's own underline stops short of its last glyph's advance;
+    // this one lies where the base's text drawing puts an underline.
+    if (!Underlined) continue;
+    const qreal Left = std::floor(At.left());
+    const qreal Top = At.top() + Style.Metrics.ascent() + std::ceil(Style.Metrics.underlinePos());
+    Painter.fillRect(QRectF(Left, Top, std::floor(At.right()) - Left, std::max(Style.Metrics.lineWidth(), 1.0)), Color);
+  }
+  Painter.setPen(Color);
+  for (const QGlyphRun& Glyphs : Part.Glyphs) Painter.drawGlyphRun(Origin, Glyphs);
+}
+
+void TColorMemo::HandPartToDrawKey(QPainter& Painter, const TVisibleBlock& Line, const TRunPart& Part) {
+  if (Part.Cells.isEmpty()) return;
+  const QString Key =
+      Line.Block.text().mid(Part.Run.StartPos - Line.Block.position(), Part.Run.EndPos - Part.Run.StartPos + 1);
+  const QRectF Cell = Part.Cells.front().translated(Line.Offset + Line.Block.layout()->position());
+  const QRect Rect(qRound(Cell.x()), qRound(Cell.y()), fontMetrics().horizontalAdvance(Key), qRound(Cell.height()));
   Painter.save();
   Painter.setFont(font());
-  Painter.setPen(ToQColor(Run.Color, palette()));
-  OnDrawKey(Painter, Key, Rect, FromQColor(palette().color(QPalette::Text)));
+  Painter.setPen(ToQColor(Part.Run.Color, palette()));
+  emit OnDrawKey(Painter, Key, Rect, FromQColor(palette().color(QPalette::Text)));
   Painter.restore();
-  return true;
 }
 
-// The base drew the caret before the runs covered it.
+// The base drew the caret, by inverting pixels, before a run covered it; it
+// is drawn again only where a run did cover it, lest it be inverted back.
 void TColorMemo::RedrawCaret(QPainter& Painter) {
   const int Position = getPaintContext().cursorPosition;
   const bool Interactive = !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard);
   if (Position < 0 || !Interactive) return;
+  const auto After = std::upper_bound(Painted.cbegin(), Painted.cend(), Position,
+                                      [](int At, const TRunPart& Part) { return At < Part.Run.StartPos; });
+  if (After == Painted.cbegin() || std::prev(After)->Run.EndPos < Position) return;
   const QTextBlock Block = document()->findBlock(Position);
   const TVisibleBlock* Line = FindVisible(Block);
   if (Line == nullptr) return;
@@ -273,31 +369,15 @@ void TColorMemo::keyPressEvent(QKeyEvent* Event) {
     QTextCursor Cursor = textCursor();
     Cursor.setPosition(Cursor.selectionEnd());
     setTextCursor(Cursor);
-    DrawColors(false);
   }
   QPlainTextEdit::keyPressEvent(Event);
 }
 
-void TColorMemo::keyReleaseEvent(QKeyEvent* Event) {
-  if (Event->key() == Qt::Key_Shift && !(Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-    DrawColors(false);
-  QPlainTextEdit::keyReleaseEvent(Event);
-}
-
-void TColorMemo::mousePressEvent(QMouseEvent* Event) {
-  QPlainTextEdit::mousePressEvent(Event);
-  if (Event->button() == Qt::LeftButton && Event->buttons() == Qt::LeftButton &&
-      !(Event->modifiers() & ShiftControlAlt))
-    DrawColors(false);
-}
-
 void TColorMemo::mouseReleaseEvent(QMouseEvent* Event) {
   QPlainTextEdit::mouseReleaseEvent(Event);
-  if (Event->button() != Qt::LeftButton) return;
-  DrawColors(false);
-  if (!HotSpotCursorShown) return;
+  if (Event->button() != Qt::LeftButton || !HotSpotCursorShown) return;
   const THotSpotHit Hit = HotSpotAt(Event->position().toPoint());
-  if (Hit.OnHotSpot && OnHotSpotClick) OnHotSpotClick(this, Hit.Source);
+  if (Hit.OnHotSpot) emit OnHotSpotClick(this, Hit.Source);
 }
 
 void TColorMemo::mouseMoveEvent(QMouseEvent* Event) {

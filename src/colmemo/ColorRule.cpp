@@ -238,7 +238,7 @@ int TColorRule::FindEventSpans(int NextIndex, std::u16string_view Text, std::int
   const std::span<TKeyDescr> Array = Memo->Array();
   std::fill(Array.begin(), Array.end(), TKeyDescr{0, 0, 0, 0, 0});
   int ItemsCount = 0;
-  if (Memo->OnDraw) Memo->OnDraw(*this, Text, Array, ItemsCount);
+  Memo->DoDraw(*this, Text, Array, ItemsCount);
   const int Items = std::clamp(ItemsCount, 0, static_cast<int>(Array.size()));
   const auto Length = static_cast<std::int32_t>(Text.size());
   for (const TKeyDescr& Item : Array.first(static_cast<std::size_t>(Items))) {

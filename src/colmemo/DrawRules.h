@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -10,18 +9,19 @@
 
 namespace colmemo {
 
-// Sender is the rule being searched; offsets in A are relative to FromPos.
-using TDrawEvent = std::function<void(const TColorRule& Sender, std::u16string_view FromPos,
-                                      std::span<TKeyDescr> A, int& ItemsCount)>;
-
 // What a dtEventDraw rule needs of its memo: the OnDraw handler and its array.
 class TEventDrawSource {
  public:
-  TDrawEvent OnDraw;
+  virtual ~TEventDrawSource() = default;
 
   int ColorLimMax() const { return static_cast<int>(DrawArray.size()); }
   void SetColorLimMax(int Value);
   std::span<TKeyDescr> Array() { return DrawArray; }
+
+  // Runs the OnDraw handler, if any: Sender is the rule being searched; it
+  // fills A[0 .. ItemsCount - 1] with offsets relative to FromPos.
+  virtual void DoDraw(const TColorRule& Sender, std::u16string_view FromPos, std::span<TKeyDescr> A,
+                      int& ItemsCount) = 0;
 
  private:
   std::vector<TKeyDescr> DrawArray;

@@ -77,6 +77,14 @@ class ColorMemoTest : public ::testing::Test {
     return Widest;
   }
 
+  // Tallest vertical run of Color in Rect, for the caret.
+  static int TallestColumn(const QImage& Image, const QRect& Rect, const QColor& Color) {
+    int Tallest = 0;
+    for (int X = Rect.left(); X <= Rect.right(); ++X)
+      Tallest = std::max(Tallest, CountPixels(Image, QRect(X, Rect.top(), 1, Rect.height()), Color));
+    return Tallest;
+  }
+
   QColor Text() const { return Memo->palette().color(QPalette::Text); }
   QColor Base() const { return Memo->palette().color(QPalette::Base); }
 
@@ -186,6 +194,43 @@ TEST_F(ColorMemoTest, OneCharacterTypedRecoloursOnlyTheCaretLine) {
   EXPECT_FALSE(Memo->Passes.front().CurrentLineOnly);
 }
 
+TEST_F(ColorMemoTest, PaintDrawsTheRunsOfTheLastPassWithoutAnotherPass) {
+  SetText("PRIN a\nPRINT b");
+  QTextCursor Cursor(Memo->document());
+  Cursor.setPosition(4);
+  Memo->setTextCursor(Cursor);
+  QApplication::processEvents();
+  Memo->Passes.clear();
+  QTest::keyClick(Memo, Qt::Key_T);
+  const QImage Image = Grab();
+  EXPECT_EQ(Memo->Passes.size(), 1u);
+  EXPECT_GT(CountPixels(Image, CharsRect(0, 5), Blue), 20);
+  // The next line's runs were kept from the earlier pass and moved with the text.
+  EXPECT_GT(CountPixels(Image, CharsRect(8, 5), Blue), 20);
+  EXPECT_GT(CountPixels(Image, CharsRect(12, 1), Blue), 5);
+}
+
+TEST_F(ColorMemoTest, TextLoadedWhileHiddenIsColouredOnceShownAndPlainWhenDisabled) {
+  Memo->hide();
+  SetText("PRINT x");
+  Memo->show();
+  EXPECT_GT(CountPixels(Grab(), CharsRect(0, 5), Blue), 20);
+  Memo->setEnabled(false);
+  EXPECT_EQ(CountPixels(Grab(), CharsRect(0, 5), Blue), 0);
+}
+
+TEST_F(ColorMemoTest, CaretShowsInsideAndBesideColouredRuns) {
+  SetText("PRINT x");
+  for (const int Position : {2, 6}) {
+    QTextCursor Cursor(Memo->document());
+    Cursor.setPosition(Position - 1);
+    Memo->setTextCursor(Cursor);
+    QTest::keyClick(Memo, Qt::Key_Right);  // the caret is on after a key
+    const QRect Caret = Memo->cursorRect().adjusted(-1, 0, 1, 0);
+    EXPECT_GE(TallestColumn(Grab(), Caret, Text()), Caret.height() - 2) << Position;
+  }
+}
+
 TEST_F(ColorMemoTest, ArrowKeyCollapsesTheSelectionToItsEndFirst) {
   SetText("PRINT abc");
   QTextCursor Cursor(Memo->document());
@@ -201,10 +246,10 @@ TEST_F(ColorMemoTest, ClickOnAHotSpotHandsItsText) {
   Memo->HotSpot().Active = true;
   SetText(QString("voir ") + QChar(30) + "Aide" + QChar(31) + " et " + QChar(30) + "Index" + QChar(31));
   QStringList Clicked;
-  Memo->OnHotSpotClick = [&](TColorMemo* Sender, const QString& SRC) {
+  QObject::connect(Memo, &TColorMemo::OnHotSpotClick, [&](TColorMemo* Sender, const QString& SRC) {
     EXPECT_EQ(Sender, Memo);
     Clicked << SRC;
-  };
+  });
   auto ClickAt = [&](int Position) {
     const QPoint Point = CharsRect(Position, 1).center();
     QMouseEvent Move(QEvent::MouseMove, Point, Memo->viewport()->mapToGlobal(Point), Qt::NoButton, Qt::NoButton,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Coloring.h"
 #include "colmemo/DrawRules.h"
 #include "support/NomDeCas.h"
@@ -330,8 +332,17 @@ TEST(TDrawRules, AssignCopiesEveryRule) {
   EXPECT_EQ(Copy[1].Collection(), &Copy);
 }
 
+// A memo reduced to its OnDraw handler.
+struct TDrawSource : TEventDrawSource {
+  std::function<void(const TColorRule&, std::u16string_view, std::span<TKeyDescr>, int&)> OnDraw;
+  void DoDraw(const TColorRule& Sender, std::u16string_view FromPos, std::span<TKeyDescr> A,
+              int& ItemsCount) override {
+    OnDraw(Sender, FromPos, A, ItemsCount);
+  }
+};
+
 TEST(TColorRule, EventDrawRuleTakesTheHandlersSpans) {
-  TEventDrawSource Memo;
+  TDrawSource Memo;
   TDrawRules Rules(&Memo);
   TColorRule& Rule = Rules.Add();
   Rule.KeyDrawingType = dtEventDraw;
