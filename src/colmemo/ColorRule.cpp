@@ -151,8 +151,23 @@ int TColorRule::FindSpans(int NextIndex, std::u16string_view Text, std::int32_t 
                           TKeyDescrList& Spans) {
   switch (KeyDrawingType) {
     case dtKeyShow: return FindKeywords(NextIndex, Text, Origin, Spans);
-    case dtBeginLineEnd: return FindLineEnds(NextIndex, Text, Origin, Spans);
-    case dtBeginEnd: return FindBeginEnds(NextIndex, Text, Origin, Spans);
+    case dtBeginLineEnd:
+      // The span runs to the end of its line.
+      return FindMarkedSpans(
+          NextIndex, Text, Origin, Spans,
+          [](const TKeyMarker&, std::u16string_view T, std::size_t Start) {
+            const std::size_t End = T.find(u'\n', Start);
+            return End == npos ? T.size() : End;
+          },
+          false);
+    case dtBeginEnd:
+      // An empty end marker never closes its pair; an unterminated span ends this rule's search.
+      return FindMarkedSpans(
+          NextIndex, Text, Origin, Spans,
+          [](const TKeyMarker& Marker, std::u16string_view T, std::size_t Start) {
+            return Marker.EndKey.empty() ? npos : T.find(Marker.EndKey, Start + 1);
+          },
+          true);
     case dtEventDraw: return FindEventSpans(NextIndex, Text, Origin, Spans);
   }
   return NextIndex;
@@ -195,37 +210,19 @@ const TKeyMarker* TColorRule::EarliestMarker(std::u16string_view Text, std::size
   return Best;
 }
 
-int TColorRule::FindLineEnds(int NextIndex, std::u16string_view Text, std::int32_t Origin,
-                             TKeyDescrList& Spans) {
+int TColorRule::FindMarkedSpans(int NextIndex, std::u16string_view Text, std::int32_t Origin, TKeyDescrList& Spans,
+                                EndFinder FindEnd, bool IncludeEndKey) {
   for (TKeyMarker& Marker : FMarkers) Marker.FoundAt = NotSearched;
   std::size_t Pos = 0;
   while (Pos <= Text.size()) {
     const TKeyMarker* Marker = EarliestMarker(Text, Pos);
     if (Marker == nullptr) break;
     const auto Start = static_cast<std::size_t>(Marker->FoundAt);
-    std::size_t End = Text.find(u'\n', Start);
-    if (End == npos) End = Text.size();
+    const std::size_t End = FindEnd(*Marker, Text, Start);
+    if (End == npos) break;
+    const std::size_t Tail = IncludeEndKey ? Marker->EndKey.size() : 0;
     NextIndex = Spans.Put(NextIndex, {Origin + static_cast<std::int32_t>(Start),
-                                      Origin + static_cast<std::int32_t>(End) - 1, Marker->Color, ZOrder, 0});
-    Pos = End + 1;
-  }
-  return NextIndex;
-}
-
-int TColorRule::FindBeginEnds(int NextIndex, std::u16string_view Text, std::int32_t Origin,
-                              TKeyDescrList& Spans) {
-  for (TKeyMarker& Marker : FMarkers) Marker.FoundAt = NotSearched;
-  std::size_t Pos = 0;
-  while (Pos <= Text.size()) {
-    const TKeyMarker* Marker = EarliestMarker(Text, Pos);
-    if (Marker == nullptr) break;
-    const auto Start = static_cast<std::size_t>(Marker->FoundAt);
-    // An empty end marker never closes its pair.
-    const std::size_t End = Marker->EndKey.empty() ? npos : Text.find(Marker->EndKey, Start + 1);
-    if (End == npos) break;  // unterminated: this rule's search ends here
-    NextIndex = Spans.Put(NextIndex, {Origin + static_cast<std::int32_t>(Start),
-                                      Origin + static_cast<std::int32_t>(End + Marker->EndKey.size()) - 1,
-                                      Marker->Color, ZOrder, 0});
+                                      Origin + static_cast<std::int32_t>(End + Tail) - 1, Marker->Color, ZOrder, 0});
     Pos = End + 1;
   }
   return NextIndex;

@@ -88,8 +88,10 @@ class TColorRule {
   TColor ColorPart(std::u16string_view Text) const;
 
   int FindKeywords(int NextIndex, std::u16string_view Text, std::int32_t Origin, TKeyDescrList& Spans);
-  int FindLineEnds(int NextIndex, std::u16string_view Text, std::int32_t Origin, TKeyDescrList& Spans);
-  int FindBeginEnds(int NextIndex, std::u16string_view Text, std::int32_t Origin, TKeyDescrList& Spans);
+  // Where a marked span ends: the position its search found (npos: the search stops there).
+  using EndFinder = std::size_t (*)(const TKeyMarker& Marker, std::u16string_view Text, std::size_t Start);
+  int FindMarkedSpans(int NextIndex, std::u16string_view Text, std::int32_t Origin, TKeyDescrList& Spans,
+                      EndFinder FindEnd, bool IncludeEndKey);
   int FindEventSpans(int NextIndex, std::u16string_view Text, std::int32_t Origin, TKeyDescrList& Spans);
   const TKeyMarker* EarliestMarker(std::u16string_view Text, std::size_t From);
 
