@@ -1,12 +1,15 @@
 #include "runner/Runner.h"
 
-#include <istream>
-#include <locale>
-#include <ostream>
+#include <unistd.h>
 
-#include "base/Texte.h"
+#include <filesystem>
+#include <locale>
+#include <new>
+
 #include "base/EchecExecution.h"
+#include "base/Texte.h"
 #include "interpreter/Interpreteur.h"
+#include "runner/Signaux.h"
 #include "runner/Terminal.h"
 
 namespace korvane {
@@ -14,49 +17,71 @@ namespace korvane {
 const char* const kUsage =
     "Usage : korvane-run [--param TEXTE] [--decimal-separator C] [--printer FICHIER] FICHIER.bas";
 
-std::optional<OptionsRunner> LitOptions(const std::vector<std::string>& arguments) {
+namespace {
+
+// One character that cannot be part of a number: not a digit, sign, exponent, blank or control.
+std::optional<char> LitSeparateur(const std::string& valeur) {
+  bool perte = false;
+  const std::string octets = EstUtf8Valide(valeur) ? Utf8VersCp1252(valeur, &perte) : valeur;
+  if (perte || octets.size() != 1) return std::nullopt;
+  const auto c = static_cast<unsigned char>(octets[0]);
+  const bool controle = c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+  const bool dansUnNombre = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'E' || c == 'e';
+  const bool blanc = c == ' ' || c == 0xA0;
+  if (controle || dansUnNombre || blanc) return std::nullopt;
+  return octets[0];
+}
+
+// Named from the folder where korvane-run started.
+std::optional<std::string> CheminImprimante(const std::string& valeur) {
+  std::error_code erreur;
+  const auto chemin = std::filesystem::absolute(valeur, erreur);
+  if (erreur || valeur.empty()) return std::nullopt;
+  return chemin.string();
+}
+
+}  // namespace
+
+std::optional<OptionsRunner> LitOptions(const std::vector<std::string>& arguments, std::string& raison) {
   OptionsRunner options;
   bool fichierLu = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
     const bool avecValeur = a == "--param" || a == "--decimal-separator" || a == "--printer";
-    if (avecValeur) {
-      if (i + 1 >= arguments.size()) return std::nullopt;
-      const std::string& valeur = arguments[++i];
-      if (a == "--param") {
-        options.Parametres = valeur;
-      } else if (a == "--printer") {
-        options.Imprimante = valeur;
-      } else {
-        if (valeur.size() != 1) return std::nullopt;
-        options.SeparateurDecimal = valeur[0];
+    if (avecValeur && i + 1 >= arguments.size()) {
+      raison = "l'option " + a + " attend une valeur";
+      return std::nullopt;
+    }
+    if (a == "--param") {
+      options.Parametres = arguments[++i];
+    } else if (a == "--printer") {
+      const auto chemin = CheminImprimante(arguments[++i]);
+      if (!chemin) {
+        raison = "fichier d'imprimante non valide « " + arguments[i] + " »";
+        return std::nullopt;
       }
-    } else if (a.starts_with("--") || fichierLu) {
+      options.Imprimante = *chemin;
+    } else if (a == "--decimal-separator") {
+      options.SeparateurDecimal = LitSeparateur(arguments[++i]);
+      if (!options.SeparateurDecimal) {
+        raison = "séparateur décimal non valide « " + arguments[i] +
+                 " » : un seul caractère, ni chiffre, ni signe, ni E, ni blanc, ni caractère de contrôle";
+        return std::nullopt;
+      }
+    } else if (a.starts_with("--")) {
+      raison = "option inconnue « " + a + " »";
+      return std::nullopt;
+    } else if (fichierLu) {
+      raison = "un seul fichier attendu, « " + a + " » en plus de « " + options.Fichier + " »";
       return std::nullopt;
     } else {
       options.Fichier = a;
       fichierLu = true;
     }
   }
+  if (!fichierLu) raison = "aucun fichier indiqué";
   if (!fichierLu) return std::nullopt;
   return options;
-}
-
-std::vector<std::string> DecoupeSource(const std::string& octets) {
-  std::string_view texte(octets);
-  if (texte.starts_with("\xEF\xBB\xBF")) texte.remove_prefix(3);
-  const std::string cp1252 = EstUtf8Valide(texte) ? Utf8VersCp1252(texte) : std::string(texte);
-  std::vector<std::string> lignes;
-  std::size_t debut = 0;
-  while (debut < cp1252.size()) {
-    std::size_t fin = cp1252.find('\n', debut);
-    if (fin == std::string::npos) fin = cp1252.size();
-    std::size_t finTexte = fin;
-    if (finTexte > debut && cp1252[finTexte - 1] == '\r') --finTexte;
-    lignes.push_back(cp1252.substr(debut, finTexte - debut));
-    debut = fin + 1;
-  }
-  return lignes;
 }
 
 char SeparateurDuSysteme() {
@@ -79,17 +104,24 @@ class Lignes : public Programme {
  private:
   const std::vector<std::string>& lignes_;
 };
+
+std::string TexteFinSortie(Issue issue, const SortieTamponnee& sortie) {
+  if (issue == Issue::Interrompue) return Message("Écriture sur la sortie standard abandonnée").Cp1252();
+  return Utf8VersCp1252("Erreur d'écriture sur la sortie standard : " + TexteErreurSysteme(sortie.Erreur()));
+}
 }  // namespace
 
-int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>& lignes, Flux flux,
-                   const volatile std::sig_atomic_t& interruption) {
-  EcranTerminal ecran(flux.Sortie, flux.SortieTerminal);
-  ecran.EntreeEstTerminal(flux.EntreeTerminal);
-  SaisieTerminal saisie(flux.Entree);
-  MessagesTerminal messages(flux.Sortie, flux.Erreurs);
-  ImprimanteTerminal imprimante(flux.Sortie, options.Imprimante);
+int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>& lignes) {
+  SortieTamponnee sortie(STDOUT_FILENO);
+  SortieTamponnee erreurs(STDERR_FILENO);
+  EntreeLignes entree(STDIN_FILENO);
+  EcranTerminal ecran(sortie, isatty(STDOUT_FILENO) != 0);
+  ecran.EntreeEstTerminal(isatty(STDIN_FILENO) != 0);
+  SaisieTerminal saisie(entree, ecran);
+  MessagesTerminal messages(sortie, erreurs);
+  ImprimanteTerminal imprimante(ecran, options.Imprimante);
   HorlogeSysteme horloge;
-  ClavierTerminal clavier(interruption);
+  ClavierTerminal clavier(ecran, imprimante);
   Interpreteur interpreteur({ecran, saisie, messages, imprimante, horloge, clavier});
   interpreteur.ChangeSeparateurDecimal(options.SeparateurDecimal.value_or(SeparateurDuSysteme()));
   interpreteur.ChangeParametres(Utf8VersCp1252(options.Parametres));
@@ -106,15 +138,26 @@ int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>&
   } catch (const EchecExecution& echec) {
     messages.Affiche(Utf8VersCp1252(echec.what()));
     statut = kSortieEchec;
-  }
-  try {
-    interpreteur.CloseAll();
-  } catch (const EchecExecution& echec) {
-    messages.Affiche(Utf8VersCp1252(echec.what()));
+  } catch (const std::bad_alloc&) {
+    messages.Affiche(Message("Mémoire insuffisante").Cp1252());
     statut = kSortieEchec;
   }
-  if (statut == kSortieArret) messages.Affiche(Utf8VersCp1252("Arrêt à la ligne " + std::to_string(debut + 1)));
-  flux.Sortie.flush();
+  // The stop is honoured: from here on only a further signal, or the end of the grace
+  // period after a stop by signal, abandons the final writes.
+  signaux::Acquitte();
+  if (signaux::ArretDemande()) signaux::LimiteAttenteFinale();
+  // One failure is reported: a printer that failed during the run fails again when closed.
+  if (!interpreteur.CloseAll() && statut != kSortieEchec) {
+    messages.Affiche(imprimante.Echec() ? imprimante.Echec()->Cp1252()
+                                        : Message("Erreur à la fermeture d'un fichier").Cp1252());
+    statut = kSortieEchec;
+  }
+  ecran.Termine();
+  if (const Issue fin = sortie.Vide(); fin != Issue::Faite && statut != kSortieEchec) {
+    messages.Affiche(TexteFinSortie(fin, sortie));
+    statut = kSortieEchec;
+  }
+  if (statut == kSortieArret) messages.Affiche((Message("Arrêt à la ligne ") + std::to_string(debut + 1)).Cp1252());
   return statut;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // korvane-run: runs a .bas file from its first line, headless.
 
-#include <csignal>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,30 +18,17 @@ struct OptionsRunner {
   std::string Fichier;
   std::string Parametres;
   std::optional<char> SeparateurDecimal;
-  std::string Imprimante;
+  std::string Imprimante;  // absolute, so that a CHDIR of the program does not move it
 };
 
-// Reads the command line; nothing on bad usage.
-std::optional<OptionsRunner> LitOptions(const std::vector<std::string>& arguments);
+// Reads the command line; on bad usage, nothing and the French reason in `raison`.
+std::optional<OptionsRunner> LitOptions(const std::vector<std::string>& arguments, std::string& raison);
 extern const char* const kUsage;
-
-// Splits a source file into Windows-1252 lines: UTF-8 when valid, otherwise Windows-1252;
-// lines end at CR LF or LF.
-std::vector<std::string> DecoupeSource(const std::string& octets);
 
 // The locale's decimal point (LC_NUMERIC), without touching the C library's global locale.
 char SeparateurDuSysteme();
 
-struct Flux {
-  std::istream& Entree;
-  bool EntreeTerminal;
-  std::ostream& Sortie;
-  bool SortieTerminal;
-  std::ostream& Erreurs;
-};
-
-// Runs the program and returns the exit status.
-int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>& lignes, Flux flux,
-                   const volatile std::sig_atomic_t& interruption);
+// Runs the program on stdin, stdout and stderr, and returns the exit status.
+int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>& lignes);
 
 }  // namespace korvane

@@ -2,19 +2,24 @@
 // The interpreter's peripherals for a terminal: stdout is the run window, stderr the
 // message boxes, stdin the input box.
 
-#include <atomic>
-#include <csignal>
-#include <fstream>
-#include <iosfwd>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "base/Message.h"
 #include "machine/Peripheriques.h"
+#include "runner/Descripteurs.h"
 
 namespace korvane {
 
+// The text with its control characters written as \xHH (C1 controls as \u00HH), so that what
+// a program holds cannot drive the terminal through a message.
+std::string SansControles(std::string_view utf8);
+
 class EcranTerminal : public SurfaceEcran {
  public:
-  EcranTerminal(std::ostream& sortie, bool estTerminal) : sortie_(sortie), estTerminal_(estTerminal) {}
+  EcranTerminal(SortieTamponnee& sortie, bool estTerminal) : sortie_(sortie), estTerminal_(estTerminal) {}
   void Montre(const std::string&) override {}
   void DessineTexte(int x, int y, const std::string& texte) override;
   int LargeurTexte(const std::string& texte) override { return 8 * static_cast<int>(texte.size()); }
@@ -27,45 +32,67 @@ class EcranTerminal : public SurfaceEcran {
   // The echo of INPUT is left to the terminal when the user types on it.
   void EntreeEstTerminal(bool oui) { entreeTerminal_ = oui; }
 
+  // Output that has waited long enough goes out.
+  void Veille();
+  // Everything goes out (a prompt before INPUT).
+  void Vide();
+  // End of the run: the terminal gets its own colour back.
+  void Termine();
+  // UTF-8 bytes onto stdout (LPRINT without a printer file writes there too).
+  void Ecrit(std::string_view octets);
+
  private:
-  std::ostream& sortie_;
+  SortieTamponnee& sortie_;
   bool estTerminal_;
   bool entreeTerminal_ = false;
+  bool couleurChangee_ = false;
 };
 
 class SaisieTerminal : public BoiteSaisie {
  public:
-  explicit SaisieTerminal(std::istream& entree) : entree_(entree) {}
+  SaisieTerminal(EntreeLignes& entree, EcranTerminal& ecran) : entree_(entree), ecran_(ecran) {}
   bool Saisit(int, int, int, std::string& texte) override;
 
  private:
-  std::istream& entree_;
+  EntreeLignes& entree_;
+  EcranTerminal& ecran_;
 };
 
 class MessagesTerminal : public BoitesMessage {
  public:
-  MessagesTerminal(std::ostream& sortie, std::ostream& erreurs) : sortie_(sortie), erreurs_(erreurs) {}
+  MessagesTerminal(SortieTamponnee& sortie, SortieTamponnee& erreurs) : sortie_(sortie), erreurs_(erreurs) {}
   void Affiche(const std::string& texte) override;
 
  private:
-  std::ostream& sortie_;
-  std::ostream& erreurs_;
+  SortieTamponnee& sortie_;
+  SortieTamponnee& erreurs_;
 };
 
-// LPRINT into a file (created by the first line of a run) or onto stdout.
+// LPRINT into a file (created by the first LPRINT of a run, named from the folder where the
+// run started) or onto stdout.
 class ImprimanteTerminal : public Imprimante {
  public:
-  ImprimanteTerminal(std::ostream& sortie, std::string fichier) : sortie_(sortie), fichier_(std::move(fichier)) {}
+  ImprimanteTerminal(EcranTerminal& ecran, std::string fichier) : ecran_(ecran), fichier_(std::move(fichier)) {}
+  ~ImprimanteTerminal() override;
   void DebutTravail() override;
   void Ecrit(const std::string& texte) override;
   void FinLigne() override;
   void FinTravail() override;
 
+  void Veille();
+  // Why the last job failed, if it did.
+  const std::optional<Message>& Echec() const { return echec_; }
+
  private:
-  std::ostream& Flux();
-  std::ostream& sortie_;
+  void Envoie(std::string_view octets);
+  void Ferme();
+  [[noreturn]] void Echoue(Message message);
+
+  EcranTerminal& ecran_;
   std::string fichier_;
-  std::ofstream page_;
+  int descripteur_ = -1;
+  std::unique_ptr<SortieTamponnee> page_;
+  std::optional<Message> echec_;
 };
 
 class HorlogeSysteme : public Horloge {
@@ -75,15 +102,17 @@ class HorlogeSysteme : public Horloge {
   int64_t MillisecondesUtcDuJour() override;
 };
 
-// No keys reach a terminal run; Ctrl+C is the request to stop.
+// No keys reach a terminal run; a stop signal is the request to stop. The poll also lets
+// output that has waited go out while the program runs.
 class ClavierTerminal : public Clavier {
  public:
-  explicit ClavierTerminal(const volatile std::sig_atomic_t& interruption) : interruption_(interruption) {}
+  ClavierTerminal(EcranTerminal& ecran, ImprimanteTerminal& imprimante) : ecran_(ecran), imprimante_(imprimante) {}
   std::string ToucheLue() override { return {}; }
-  bool ArretDemande() override { return interruption_ != 0; }
+  bool ArretDemande() override;
 
  private:
-  const volatile std::sig_atomic_t& interruption_;
+  EcranTerminal& ecran_;
+  ImprimanteTerminal& imprimante_;
 };
 
 }  // namespace korvane

@@ -1,44 +1,55 @@
 // korvane-run [--param TEXT] [--decimal-separator C] [--printer FILE] FILE.bas
-#include <signal.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
-#include <filesystem>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <new>
 
 #include "runner/Runner.h"
+#include "runner/Signaux.h"
+#include "runner/Source.h"
+#include "runner/Terminal.h"
 
 namespace {
-volatile std::sig_atomic_t interruption = 0;
-extern "C" void SurInterruption(int) { interruption = 1; }
+
+// A closed stdin, stdout or stderr is taken by /dev/null opened read-only: a file the program
+// opens must not land on it, and what is written to it must fail rather than vanish.
+void OccupeDescripteursFermes() {
+  for (int descripteur = 0; descripteur <= 2; ++descripteur) {
+    // open gives the lowest free descriptor: the closed one.
+    if (::fcntl(descripteur, F_GETFD) == -1 && errno == EBADF) static_cast<void>(::open("/dev/null", O_RDONLY));
+  }
+}
+
+int Lance(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  std::string raison;
+  const auto options = korvane::LitOptions(arguments, raison);
+  if (!options) {
+    std::cerr << "korvane-run : " << korvane::SansControles(raison) << '\n' << korvane::kUsage << '\n';
+    return korvane::kSortieUsage;
+  }
+  if (!korvane::signaux::Installe()) {
+    std::cerr << "korvane-run : trop de fichiers ouverts\n";
+    return korvane::kSortieEchec;
+  }
+  const auto lignes = korvane::LitSource(options->Fichier, raison);
+  if (!lignes) {
+    std::cerr << korvane::SansControles(options->Fichier) << " : " << raison << '\n';
+    return korvane::kSortieFichier;
+  }
+  return korvane::LanceProgramme(*options, *lignes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const auto options = korvane::LitOptions(arguments);
-  if (!options) {
-    std::cerr << korvane::kUsage << '\n';
-    return korvane::kSortieUsage;
+  OccupeDescripteursFermes();
+  try {
+    return Lance(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "Mémoire insuffisante\n";
+    return korvane::kSortieEchec;
   }
-  std::ifstream fichier(options->Fichier, std::ios::binary);
-  std::error_code code;
-  if (!fichier.is_open() || std::filesystem::is_directory(options->Fichier, code)) {
-    const int erreur = fichier.is_open() ? EISDIR : errno;
-    std::cerr << options->Fichier << " : " << std::strerror(erreur) << '\n';
-    return korvane::kSortieFichier;
-  }
-  const std::string octets{std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
-  // Without SA_RESTART, Ctrl+C also ends an INPUT that waits on the terminal.
-  struct sigaction action {};
-  action.sa_handler = SurInterruption;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  std::ios::sync_with_stdio(false);
-  return korvane::LanceProgramme(*options, korvane::DecoupeSource(octets),
-                                 {std::cin, isatty(STDIN_FILENO) != 0, std::cout, isatty(STDOUT_FILENO) != 0, std::cerr},
-                                 interruption);
 }

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 
-
+#include "runner/Source.h"
 #include "support/Commande.h"
 #include "support/Dossier.h"
 
@@ -14,18 +15,36 @@ using test::Commande;
 using test::LanceKorvaneRun;
 
 TEST(LitOptions, AcceptsTheDocumentedForms) {
-  const auto options = LitOptions({"--param", "a b", "--decimal-separator", ",", "--printer", "p.txt", "x.bas"});
-  ASSERT_TRUE(options);
+  std::string raison;
+  const auto options =
+      LitOptions({"--param", "a b", "--decimal-separator", ";", "--printer", "p.txt", "x.bas"}, raison);
+  ASSERT_TRUE(options) << raison;
   EXPECT_EQ(options->Fichier, "x.bas");
   EXPECT_EQ(options->Parametres, "a b");
-  EXPECT_EQ(options->SeparateurDecimal, ',');
-  EXPECT_EQ(options->Imprimante, "p.txt");
+  EXPECT_EQ(options->SeparateurDecimal, ';');
+  EXPECT_EQ(options->Imprimante, (std::filesystem::current_path() / "p.txt").string());
+  EXPECT_EQ(LitOptions({"--decimal-separator", "\xE2\x82\xAC", "x.bas"}, raison)->SeparateurDecimal, '\x80');  // €
 }
 
-TEST(LitOptions, RefusesBadUsage) {
-  const std::vector<std::vector<std::string>> mauvais = {
-      {}, {"a.bas", "b.bas"}, {"--param"}, {"--decimal-separator", ",,", "a.bas"}, {"--inconnu", "a.bas"}, {"--param", "x"}};
-  for (const auto& arguments : mauvais) EXPECT_FALSE(LitOptions(arguments)) << testing::PrintToString(arguments);
+TEST(LitOptions, SaysWhatIsWrong) {
+  const std::pair<std::vector<std::string>, std::string> mauvais[] = {
+      {{}, "aucun fichier indiqué"},
+      {{"a.bas", "b.bas"}, "un seul fichier attendu, « b.bas » en plus de « a.bas »"},
+      {{"--param"}, "l'option --param attend une valeur"},
+      {{"--param", "x"}, "aucun fichier indiqué"},
+      {{"--inconnu", "a.bas"}, "option inconnue « --inconnu »"},
+      {{"--printer", "", "a.bas"}, "fichier d'imprimante non valide «  »"},
+  };
+  for (const auto& [arguments, attendue] : mauvais) {
+    std::string raison;
+    EXPECT_FALSE(LitOptions(arguments, raison)) << testing::PrintToString(arguments);
+    EXPECT_EQ(raison, attendue);
+  }
+  for (const char* separateur : {",,", "", "0", "+", "-", "E", "e", " ", "\t", "\xC2\xA0", "\xE2\x98\x83"}) {
+    std::string raison;
+    EXPECT_FALSE(LitOptions({"--decimal-separator", separateur, "a.bas"}, raison)) << separateur;
+    EXPECT_TRUE(raison.starts_with("séparateur décimal non valide")) << raison;
+  }
 }
 
 TEST(DecoupeSource, SplitsLinesAndChoosesTheEncoding) {
@@ -58,22 +77,6 @@ TEST(KorvaneRun, ExitStatusAndMessagesFollowHowTheRunEnded) {
     EXPECT_EQ(resultat.Statut, c.statut) << c.source;
     EXPECT_EQ(resultat.Erreurs, c.erreurs) << c.source;
   }
-}
-
-TEST(KorvaneRun, BadUsageAndUnreadableFiles) {
-  const Commande sansFichier = test::Lance(std::string(KORVANE_RUN_PATH), "");
-  EXPECT_EQ(sansFichier.Statut, kSortieUsage);
-  EXPECT_NE(sansFichier.Erreurs.find("Usage"), std::string::npos);
-
-  const Commande inconnu = test::Lance(std::string(KORVANE_RUN_PATH) + " --vite x.bas", "");
-  EXPECT_EQ(inconnu.Statut, kSortieUsage);
-
-  const Commande absent = test::Lance(std::string(KORVANE_RUN_PATH) + " /nulle/part.bas", "");
-  EXPECT_EQ(absent.Statut, kSortieFichier);
-  EXPECT_NE(absent.Erreurs.find("/nulle/part.bas"), std::string::npos);
-
-  const Commande repertoire = test::Lance(std::string(KORVANE_RUN_PATH) + " /tmp", "");
-  EXPECT_EQ(repertoire.Statut, kSortieFichier);
 }
 
 }  // namespace

@@ -1,0 +1,134 @@
+#include "runner/Descripteurs.h"
+
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
+#include "runner/Signaux.h"
+
+namespace korvane {
+
+namespace {
+
+bool EstFichierOrdinaire(int descripteur) {
+  struct stat infos {};
+  return ::fstat(descripteur, &infos) == 0 && S_ISREG(infos.st_mode);
+}
+
+// Waits until `descripteur` is ready for `evenement` or a stop signal arrives. A descriptor
+// in error counts as ready: the read or write that follows reports it.
+Issue Attend(int descripteur, short evenement) {
+  for (;;) {
+    pollfd attente[2] = {{descripteur, evenement, 0}, {signaux::DescripteurReveil(), POLLIN, 0}};
+    // A ready descriptor goes first: a stop must not hold back what can still be written.
+    if (::poll(attente, 2, -1) >= 0) return attente[0].revents != 0 ? Issue::Faite : Issue::Interrompue;
+    if (errno != EINTR) return Issue::Echouee;
+  }
+}
+
+}  // namespace
+
+std::string TexteErreurSysteme(int erreur) {
+  switch (erreur) {
+    case ENOENT: return "fichier introuvable";
+    case EACCES:
+    case EPERM: return "accès refusé";
+    case EISDIR: return "c'est un dossier";
+    case ENOTDIR: return "un élément du chemin n'est pas un dossier";
+    case ENAMETOOLONG: return "nom trop long";
+    case ELOOP: return "trop de liens symboliques";
+    case ENOSPC:
+    case EDQUOT: return "disque plein";
+    case EFBIG: return "fichier trop grand";
+    case EROFS: return "système de fichiers en lecture seule";
+    case EBADF: return "descripteur fermé ou en lecture seule";
+    case EPIPE: return "plus personne ne lit";
+    case ENXIO: return "aucun lecteur au bout du tube";
+    case EMFILE:
+    case ENFILE: return "trop de fichiers ouverts";
+    case ENOMEM: return "mémoire insuffisante";
+    case EIO: return "erreur d'entrée-sortie";
+    default: return "erreur système " + std::to_string(erreur);
+  }
+}
+
+SortieTamponnee::SortieTamponnee(int descripteur)
+    : descripteur_(descripteur), fichierOrdinaire_(EstFichierOrdinaire(descripteur)) {}
+
+Issue SortieTamponnee::Ajoute(std::string_view octets) {
+  if (erreur_ != 0) return Issue::Echouee;
+  if (tampon_.empty()) attendDepuis_ = std::chrono::steady_clock::now();
+  tampon_ += octets;
+  return tampon_.size() >= kTaillePaquet ? Ecrit() : Issue::Faite;
+}
+
+Issue SortieTamponnee::VideSiAncien() {
+  if (tampon_.empty() || std::chrono::steady_clock::now() - attendDepuis_ < kAttenteMax) return Issue::Faite;
+  return Ecrit();
+}
+
+Issue SortieTamponnee::Vide() { return tampon_.empty() && erreur_ == 0 ? Issue::Faite : Ecrit(); }
+
+Issue SortieTamponnee::Ecrit() {
+  if (erreur_ != 0) return Issue::Echouee;
+  std::size_t ecrits = 0;
+  Issue issue = Issue::Faite;
+  while (ecrits < tampon_.size()) {
+    issue = Attend(descripteur_, POLLOUT);
+    if (issue != Issue::Faite) break;
+    // After poll, a pipe takes PIPE_BUF bytes without blocking: a larger write could block
+    // past a stop signal that arrived just before it.
+    const std::size_t reste = tampon_.size() - ecrits;
+    const std::size_t morceau = fichierOrdinaire_ ? reste : std::min<std::size_t>(reste, PIPE_BUF);
+    const ssize_t n = ::write(descripteur_, tampon_.data() + ecrits, morceau);
+    if (n >= 0) {
+      ecrits += static_cast<std::size_t>(n);
+    } else if (errno != EINTR && errno != EAGAIN) {
+      issue = Issue::Echouee;
+      break;
+    }
+  }
+  if (issue == Issue::Echouee) {
+    erreur_ = errno != 0 ? errno : EIO;
+    tampon_.clear();
+  } else {
+    tampon_.erase(0, ecrits);
+  }
+  return issue;
+}
+
+Issue EntreeLignes::LitLigne(std::string& ligne, std::size_t maximum) {
+  ligne.clear();
+  for (;;) {
+    const std::size_t finLigne = tampon_.find('\n', lu_);
+    const std::size_t fin = finLigne == std::string::npos ? tampon_.size() : finLigne;
+    const std::size_t pris = std::min(fin - lu_, maximum + 1 - ligne.size());
+    ligne.append(tampon_, lu_, pris);
+    lu_ += pris;
+    if (ligne.size() > maximum) return Issue::Faite;
+    if (lu_ == finLigne) {
+      ++lu_;
+      return Issue::Faite;
+    }
+    tampon_.clear();
+    lu_ = 0;
+    if (fin_) return Issue::Faite;
+    if (const Issue issue = Remplit(); issue != Issue::Faite) return issue;
+  }
+}
+
+Issue EntreeLignes::Remplit() {
+  if (const Issue issue = Attend(descripteur_, POLLIN); issue != Issue::Faite) return issue;
+  char bloc[64 * 1024];
+  const ssize_t n = ::read(descripteur_, bloc, sizeof bloc);
+  if (n > 0) tampon_.append(bloc, static_cast<std::size_t>(n));
+  // A read error ends the input like its end; EINTR and EAGAIN only retry.
+  else fin_ = n == 0 || (errno != EINTR && errno != EAGAIN);
+  return Issue::Faite;
+}
+
+}  // namespace korvane

@@ -1,0 +1,53 @@
+#include "runner/Signaux.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <initializer_list>
+
+namespace korvane::signaux {
+
+namespace {
+// A signal handler can only reach the rest of the program through static storage.
+volatile std::sig_atomic_t nombre = 0;
+int tube[2] = {-1, -1};
+
+extern "C" void SurSignal(int) {
+  const int erreur = errno;
+  nombre = nombre + 1;  // volatile: no compound assignment
+  const char octet = 0;
+  // The pipe is non-blocking: once full it is readable anyway, and the byte may be dropped.
+  static_cast<void>(::write(tube[1], &octet, 1));
+  errno = erreur;
+}
+}  // namespace
+
+bool Installe() {
+  if (::pipe2(tube, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+  struct sigaction action {};
+  action.sa_handler = SurSignal;
+  sigemptyset(&action.sa_mask);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGALRM}) sigaction(signal, &action, nullptr);
+  return true;
+}
+
+bool ArretDemande() { return nombre != 0; }
+int DescripteurReveil() { return tube[0]; }
+
+void Acquitte() {
+  char vidange[64];
+  while (::read(tube[0], vidange, sizeof vidange) > 0) {
+  }
+}
+
+void LimiteAttenteFinale() {
+  // Repeated, in case one tick lands just before a write starts to wait.
+  const itimerval minuterie{{1, 0}, {2, 0}};
+  ::setitimer(ITIMER_REAL, &minuterie, nullptr);
+}
+
+}  // namespace korvane::signaux
