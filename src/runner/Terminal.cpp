@@ -78,7 +78,8 @@ void EcranTerminal::Veille() { Verifie(sortie_.VideSiAncien(), sortie_); }
 void EcranTerminal::Vide() { Verifie(sortie_.Vide(), sortie_); }
 
 void EcranTerminal::Termine() {
-  if (couleurChangee_) Ecrit("\x1b[0m");
+  // A refused stdout is reported by the final flush, after this.
+  if (couleurChangee_) static_cast<void>(sortie_.Ajoute("\x1b[0m"));
   couleurChangee_ = false;
 }
 
