@@ -40,11 +40,15 @@ bool EstLigneEtiquette(const std::string& u) {
   return p != std::string::npos && p + 1 == u.size();
 }
 
+std::string TexteLigne(std::string ligne) {
+  RemplaceTab(ligne);
+  return Trim(ligne);
+}
+
 LigneAnalysee AnalyseLigne(std::string ligne) {
   using Sorte = LigneAnalysee::Sorte;
   LigneAnalysee a;
-  RemplaceTab(ligne);
-  a.T = Trim(ligne);
+  a.T = TexteLigne(std::move(ligne));
   a.U = Majuscules(a.T);
   if (a.T.empty() || EstLigneEtiquette(a.U) || EstAFaireRien(a.U)) return a;
   if (a.U.starts_with("END")) {

@@ -23,6 +23,9 @@ struct LigneAnalysee {
 
 LigneAnalysee AnalyseLigne(std::string ligne);
 
+// The line as the dispatcher reads it: tabs replaced, trimmed.
+std::string TexteLigne(std::string ligne);
+
 // NAME: alone on its line (upper-cased, trimmed), the first ':' ending it.
 bool EstLigneEtiquette(const std::string& u);
 
