@@ -1,13 +1,14 @@
 #pragma once
 // The relational operators of conditions and their 16-character comparison of value texts.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace korvane {
 
-enum class Comparaison { Egal, Different, Inferieur, Superieur, InferieurOuEgal, SuperieurOuEgal };
+enum class Comparaison : uint8_t { Egal, Different, Inferieur, Superieur, InferieurOuEgal, SuperieurOuEgal };
 
 // One comparison as written: "<=", ">=", "<>" found anywhere, then the first "<", ">" or
 // "=" outside double quotes; the operand texts on either side, trimmed.

@@ -1,11 +1,13 @@
 #pragma once
-// Per-line cache of a run: what the dispatcher makes of a line's text, kept with the exact
-// text it came from and reused only while the editor still holds that text.
+// Per-line cache of a run: what a line's text runs as (its compiled form, or what the
+// dispatcher makes of it), kept only for lines that ran and only for lines that do
+// something. Partner searches get a byte per line, never an entry.
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "interpreter/Dispatcheur.h"
@@ -16,31 +18,41 @@ namespace korvane {
 
 class CacheLignes {
  public:
-  struct Entree {
-    bool Valide = false;
-    bool RapideEssaye = false;
-    std::optional<uint64_t> Revision;  // of the program when the text was last compared
-    std::string Source;
-    LigneAnalysee Analyse;
-    FormeRapide Rapide;
-  };
+  // A line that compiled keeps only its compiled form.
+  using Entree = std::variant<LigneAnalysee, FormeRapide>;
 
   // The program's revision is read once, since the text cannot change while a run executes.
   explicit CacheLignes(const Programme& programme) : programme_(programme), revision_(programme.Revision()) {}
 
-  // Line `index` of the program, analysed; re-analysed when its text changed. The reference
-  // stays valid while other lines are read.
-  Entree& Lit(int index);
-  // Line `index` as partner searches see it: marker-free, tabs as blanks, trimmed, upper-cased.
-  const std::string& Majuscule(int index) { return Lit(index).Analyse.U; }
+  // Line `index` of the program, analysed and compiled against `m`'s symbols; read again
+  // when the host gives no revision and its text changed. The reference stays valid while
+  // other lines are read.
+  const Entree& Lit(int index, const Machine& m);
+  // Whether line `index`, as last read by Lit, starts with the breakpoint marker.
+  bool PointArret(int index) const { return etats_[static_cast<std::size_t>(index)].PointArret; }
+  // The partners (kNext, kWend...) line `index` can be.
+  uint8_t Partenaires(int index);
   int NbLignes() const { return programme_.NbLignes(); }
   const Programme& Texte() const { return programme_; }
 
  private:
+  struct EtatLigne {
+    bool Analysee : 1;
+    bool PointArret : 1;
+    bool PartenairesConnus : 1;  // kept only while the text cannot change
+    uint8_t Partenaires : 5;
+  };
+
+  EtatLigne& EtatDe(std::size_t position);
+  void Analyse(std::size_t position, const Machine& m);
+
   const Programme& programme_;
-  std::vector<std::unique_ptr<Entree>> entrees_;  // entries never move: references stay valid
+  std::vector<EtatLigne> etats_;                  // one byte per line read
+  std::vector<std::unique_ptr<Entree>> entrees_;  // none for a line that does nothing
+  std::vector<std::string> sources_;              // the texts read, when there is no revision
   std::optional<uint64_t> revision_;
   std::string tampon_;
+  const Entree rien_;
 };
 
 }  // namespace korvane

@@ -14,14 +14,12 @@ namespace korvane {
 
 namespace {
 
-// The first line from `depuis` on that `estPartenaire` accepts, or -1. Only lines of the
-// text are read, whatever `depuis` holds (it may come from a stray stack entry). Lines are
-// seen as the dispatcher sees them: marker-free, tabs as blanks, trimmed, upper-cased.
-template <typename Predicat>
-int ChercheLigne(CacheLignes& lignes, int64_t depuis, Predicat estPartenaire) {
+// The first line from `depuis` on that can be one of the partners `cherches`, or -1. Only
+// lines of the text are read, whatever `depuis` holds (it may come from a stray stack entry).
+int ChercheLigne(CacheLignes& lignes, int64_t depuis, uint8_t cherches) {
   for (int64_t k = std::max<int64_t>(depuis, 0); k < lignes.NbLignes(); ++k) {
     const int index = static_cast<int>(k);
-    if (estPartenaire(lignes.Majuscule(index))) return index;
+    if (lignes.Partenaires(index) & cherches) return index;
   }
   return -1;
 }
@@ -34,13 +32,6 @@ int32_t LigneCible(const Machine& m, const std::string& nom, Genre attendu) {
 
 int32_t LigneEtiquette(const Machine& m, const std::string& argument) {
   return LigneCible(m, Majuscules(Trim(argument)) + ":", Genre::Etiquette);
-}
-
-bool EstFinSi(const std::string& u) { return u == "ENDIF" || u == "END IF"; }
-
-// Any spacing between END and IF ends the block of a false IF.
-bool EstSinonOuFinSi(const std::string& u) {
-  return u == "ELSE" || u == "ENDIF" || (u.starts_with("END") && u.ends_with("IF"));
 }
 
 // The text from the 1-based position `position` + `decalage` on, trimmed: what follows a
@@ -102,15 +93,15 @@ void InstrExit(Machine& m, Instruction& i) {
   if (quoi == "FOR") {
     const auto boucle = DepileFor(m);
     if (!boucle) return;
-    const int k = ChercheLigne(i.Lignes, boucle->LigneFor, [](const std::string& u) { return u == "NEXT"; });
+    const int k = ChercheLigne(i.Lignes, boucle->LigneFor, kNext);
     if (k < 0) return m.Erreur("FOR sans NEXT");
     i.Ligne = k;
     return;
   }
   // EXIT WHILE and EXIT DO leave their loop's entry on the stack.
   int k = -1;
-  if (quoi == "WHILE") k = ChercheLigne(i.Lignes, i.Ligne, [](const std::string& u) { return u == "WEND"; });
-  if (quoi == "DO") k = ChercheLigne(i.Lignes, i.Ligne, [](const std::string& u) { return u.starts_with("LOOP"); });
+  if (quoi == "WHILE") k = ChercheLigne(i.Lignes, i.Ligne, kWend);
+  if (quoi == "DO") k = ChercheLigne(i.Lignes, i.Ligne, kLoop);
   if (k >= 0) i.Ligne = k;
 }
 
@@ -123,7 +114,7 @@ void InstrIf(Machine& m, Instruction& i) {
 }
 
 void InstrElse(Machine&, Instruction& i) {
-  if (const int k = ChercheLigne(i.Lignes, i.Ligne, EstFinSi); k >= 0) i.Ligne = k;
+  if (const int k = ChercheLigne(i.Lignes, i.Ligne, kFinSi); k >= 0) i.Ligne = k;
 }
 
 void InstrFor(Machine& m, Instruction& i) {
@@ -210,6 +201,17 @@ void Retour(Machine& m, int& Ligne) {
   if (const auto retour = Depile(m)) Ligne = *retour;
 }
 
+uint8_t PartenairesDe(const std::string& u) {
+  uint8_t partenaires = 0;
+  if (u == "NEXT") partenaires |= kNext;
+  if (u == "WEND") partenaires |= kWend;
+  if (u.starts_with("LOOP")) partenaires |= kLoop;
+  if (u == "ENDIF" || u == "END IF") partenaires |= kFinSi;
+  // Any spacing between END and IF ends the block of a false IF.
+  if (u == "ELSE" || u == "ENDIF" || (u.starts_with("END") && u.ends_with("IF"))) partenaires |= kSinonOuFinSi;
+  return partenaires;
+}
+
 std::optional<SiAlors> DecoupeIf(const std::string& argument) {
   const std::size_t alors = Position("THEN", Majuscules(argument));
   if (alors == 0) return std::nullopt;
@@ -228,7 +230,7 @@ void SuiteIf(Machine& m, CacheLignes& lignes, const std::string& apres, bool vra
     return;
   }
   if (vrai) return;
-  const int k = ChercheLigne(lignes, int64_t{Ligne} + 1, EstSinonOuFinSi);
+  const int k = ChercheLigne(lignes, int64_t{Ligne} + 1, kSinonOuFinSi);
   if (k < 0) return m.Erreur("Else ou Endif non trouvé");
   Ligne = k;
 }
@@ -238,7 +240,7 @@ void SuiteWhile(Machine& m, CacheLignes& lignes, bool vrai, int& Ligne) {
     Empile(m, Ligne);
     return;
   }
-  const int k = ChercheLigne(lignes, Ligne, [](const std::string& u) { return u == "WEND"; });
+  const int k = ChercheLigne(lignes, Ligne, kWend);
   if (k < 0) return m.Erreur("WHILE sans WEND");
   Ligne = k;
 }

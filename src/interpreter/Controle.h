@@ -18,6 +18,13 @@ class CacheLignes;
 // GOTO GOSUB RETURN CALL EXIT IF ELSE FOR NEXT WHILE WEND DO LOOP
 std::span<const MotInstruction> InstructionsControle();
 
+// The partners a line can be, one bit each: NEXT, WEND, LOOP..., ENDIF or END IF, and what
+// ends the block of a false IF (ELSE, ENDIF, END...IF).
+inline constexpr uint8_t kNext = 1, kWend = 2, kLoop = 4, kFinSi = 8, kSinonOuFinSi = 16;
+// Those of the line `u`, seen as the dispatcher sees it: marker-free, tabs as blanks,
+// trimmed, upper-cased.
+uint8_t PartenairesDe(const std::string& u);
+
 // END SUB and RETURN: back to the line after the call.
 void Retour(Machine& m, int& Ligne);
 

@@ -40,13 +40,17 @@ bool EstLigneEtiquette(const std::string& u) {
   return p != std::string::npos && p + 1 == u.size();
 }
 
+std::string TexteLigne(std::string ligne) {
+  RemplaceTab(ligne);
+  return Trim(ligne);
+}
+
 LigneAnalysee AnalyseLigne(std::string ligne) {
   using Sorte = LigneAnalysee::Sorte;
   LigneAnalysee a;
-  RemplaceTab(ligne);
-  a.T = Trim(ligne);
-  a.U = Majuscules(a.T);
-  if (a.T.empty() || EstLigneEtiquette(a.U) || EstAFaireRien(a.U)) return a;
+  std::string texte = TexteLigne(std::move(ligne));
+  a.U = Majuscules(texte);
+  if (texte.empty() || EstLigneEtiquette(a.U) || EstAFaireRien(a.U)) return a;
   if (a.U.starts_with("END")) {
     const std::string reste = Trim(Copie(a.U, 4, 255));
     if (reste.empty()) {
@@ -62,13 +66,16 @@ LigneAnalysee AnalyseLigne(std::string ligne) {
 
   const std::size_t blanc = a.U.find(' ');
   const std::string mot = Trim(blanc == std::string::npos ? a.U : a.U.substr(0, blanc));
-  if (blanc != std::string::npos) a.Argument = Trim(Copie(a.T, blanc + 2, 255));
-  a.Genre = Sorte::Affectation;
-  if (const MotInstruction* instruction = ChercheInstruction(mot)) {
-    a.Genre = Sorte::Instruction;
-    a.Executer = instruction->Executer;
-    a.Mot = instruction->Mot;
+  const MotInstruction* instruction = ChercheInstruction(mot);
+  if (!instruction) {
+    a.Genre = Sorte::Affectation;
+    a.T = std::move(texte);
+    return a;
   }
+  a.Genre = Sorte::Instruction;
+  a.Executer = instruction->Executer;
+  a.Mot = instruction->Mot;
+  if (blanc != std::string::npos) a.Argument = Trim(Copie(texte, blanc + 2, 255));
   return a;
 }
 

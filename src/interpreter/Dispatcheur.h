@@ -16,12 +16,16 @@ struct LigneAnalysee {
   Sorte Genre = Sorte::Rien;
   Procedure Executer = nullptr;  // the statement's procedure
   std::string_view Mot;          // its keyword
-  std::string T;         // the trimmed line as written
-  std::string U;         // the same, upper-cased
-  std::string Argument;  // what follows the first word, at most 255 characters, trimmed
+  std::string U;         // the trimmed line, upper-cased
+  // Only what the line runs from is kept: the cache holds the analyses of a whole run.
+  std::string T;         // an assignment: the trimmed line as written
+  std::string Argument;  // a statement: what follows the first word, at most 255 characters, trimmed
 };
 
 LigneAnalysee AnalyseLigne(std::string ligne);
+
+// The line as the dispatcher reads it: tabs replaced, trimmed.
+std::string TexteLigne(std::string ligne);
 
 // NAME: alone on its line (upper-cased, trimmed), the first ':' ending it.
 bool EstLigneEtiquette(const std::string& u);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <limits>
 #include <new>
+#include <variant>
 
 #include "base/EchecExecution.h"
 #include "eval/Fichiers.h"
@@ -14,23 +15,17 @@ namespace korvane {
 
 namespace {
 
-constexpr char kPointArret = '\xBB';
-
 // Retitles and shows the run window, the text cursor at its top-left corner.
 void DebutExec(Machine& m) {
   m.Monde.Ecran.Montre("Korvane - " + m.NomProgramme);
   m.Ecran.Place(0, 0);
 }
 
-// Runs a cached line: its compiled form (compiled at its first run) or its analysis.
-void ExecuteEntree(Machine& m, CacheLignes& lignes, CacheLignes::Entree& entree, int& Ligne) {
+// Runs a cached line: its compiled form, or its analysis.
+void ExecuteEntree(Machine& m, CacheLignes& lignes, const CacheLignes::Entree& entree, int& Ligne) {
   m.Etat = kContinue;
-  if (!entree.RapideEssaye) {
-    entree.RapideEssaye = true;
-    CompileFormeRapide(m, entree.Analyse, entree.Rapide);
-  }
-  if (entree.Rapide.Executer) entree.Rapide.Executer(m, lignes, entree.Rapide, Ligne);
-  else ExecuteAnalysee(m, lignes, entree.Analyse, Ligne);
+  if (const auto* forme = std::get_if<FormeRapide>(&entree)) forme->Executer(m, lignes, *forme, Ligne);
+  else ExecuteAnalysee(m, lignes, *std::get_if<LigneAnalysee>(&entree), Ligne);
 }
 
 // A stop with state 1 that the caller resumes at `Ligne`, before running it.
@@ -86,9 +81,9 @@ void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, con
         prochaineVeille = Horloge::now() + m.IntervalleVeille;
         if (m.Monde.Touches.ArretDemande()) return ArreteSur(m, Ligne, debut, resultat);
       }
-      CacheLignes::Entree& entree = lignes.Lit(Ligne);
+      const CacheLignes::Entree& entree = lignes.Lit(Ligne, m);
       // A run from the start stops before a breakpoint line; a continue runs it.
-      if (!continuation && entree.Source.starts_with(kPointArret)) return ArreteSur(m, Ligne, debut, resultat);
+      if (!continuation && lignes.PointArret(Ligne)) return ArreteSur(m, Ligne, debut, resultat);
       ExecuteEntree(m, lignes, entree, Ligne);
       // A line taken from a stray stack entry may be the largest index: never step past it.
       if (m.Etat == kContinue && Ligne < std::numeric_limits<int>::max()) ++Ligne;

@@ -21,9 +21,9 @@ struct FormeRapide {
   using Fonction = void (*)(Machine&, CacheLignes&, const FormeRapide&, int& Ligne);
   Fonction Executer = nullptr;  // none: the line runs through its text
   int32_t Cible = 0;            // target cell, or jump line
-  Resolu Gauche, Droite;
   OperateurArith Operateur = OperateurArith::Aucun;
   Comparaison Test = Comparaison::Egal;
+  Resolu Gauche, Droite;
   std::string Apres;            // what follows THEN
 };
 

@@ -142,6 +142,26 @@ TEST(Exec, ContinueIgnoresBreakpointsAndKeepsTheTables) {
   EXPECT_EQ(banc.It.Pile.Hauteur(), 1);
 }
 
+TEST(Exec, BreakpointOnALineThatDoesNothingStops) {
+  for (const std::optional<uint64_t> revision : {std::optional<uint64_t>{}, std::optional<uint64_t>{7}}) {
+    for (const std::string& ligne : {kPointArret, kPointArret + "REM note", kPointArret + "FIN:"}) {
+      Banc banc;
+      banc.Texte.Rev = revision;
+      const auto r = banc.Lance({"REM", ligne, "END"});
+      EXPECT_EQ(r.Etat, 1) << ligne;
+      EXPECT_EQ(r.Debut, 1) << ligne;
+    }
+  }
+}
+
+TEST(Exec, ALineEditedDuringARunIsReadAgainWhenTheHostGivesNoRevision) {
+  Banc banc;
+  banc.It.IntervalleVeille = std::chrono::milliseconds(0);
+  banc.Touches.AuSondage = [&banc] { banc.Texte.Lignes[2] = "A = N"; };
+  banc.Lance({"DIM A, N AS INTEGER", "HAUT:", "REM", "N = N + 1", "IF N < 20 THEN HAUT"});
+  EXPECT_EQ(banc.Valeur("A"), "19");
+}
+
 TEST(Exec, StartPastTheLastLineExecutesNothing) {
   Banc banc;
   const auto r = banc.Lance({"END SUB"}, 5);

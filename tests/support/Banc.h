@@ -2,6 +2,8 @@
 // Recording fakes of the interpreter's peripherals and a bench that runs programs with them.
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,9 @@ class FauxProgramme : public Programme {
   explicit FauxProgramme(std::vector<std::string> lignes = {}) : Lignes(std::move(lignes)) {}
   int NbLignes() const override { return static_cast<int>(Lignes.size()); }
   std::string Ligne(int index) const override { return Lignes.at(static_cast<std::size_t>(index)); }
+  std::optional<uint64_t> Revision() const override { return Rev; }
   std::vector<std::string> Lignes;
+  std::optional<uint64_t> Rev;  // none: every read of a line compares its text
 };
 
 // Every drawing call, as text: "texte 0,18 Bonjour", "trait 0,0-10,10", "rect 0,0-5,5",
@@ -84,7 +88,11 @@ class FauxClavier : public Clavier {
  public:
   std::string ToucheLue() override;
   // Says yes when Arret is set, or once it has been asked more than ArretApres times.
-  bool ArretDemande() override { return Arret || (ArretApres >= 0 && ++Questions > ArretApres); }
+  bool ArretDemande() override {
+    if (AuSondage) AuSondage();
+    return Arret || (ArretApres >= 0 && ++Questions > ArretApres);
+  }
+  std::function<void()> AuSondage;  // what the host does while the run waits for its answer
   std::deque<std::string> Touches;
   bool Arret = false;
   int ArretApres = -1;
