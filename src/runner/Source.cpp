@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "base/Texte.h"
 #include "runner/Descripteurs.h"
@@ -81,21 +82,22 @@ std::optional<std::vector<std::string>> LitSource(const std::string& chemin, std
     raison = "programme trop long (plus de 1 000 000 lignes)";
     return std::nullopt;
   }
-  return DecoupeSource(octets);
+  return DecoupeSource(std::move(octets));
 }
 
-std::vector<std::string> DecoupeSource(const std::string& octets) {
-  std::string_view texte(octets);
-  if (texte.starts_with("\xEF\xBB\xBF")) texte.remove_prefix(3);
-  const std::string cp1252 = EstUtf8Valide(texte) ? Utf8VersCp1252(texte) : std::string(texte);
+std::vector<std::string> DecoupeSource(std::string octets) {
+  if (octets.starts_with("\xEF\xBB\xBF")) octets.erase(0, 3);
+  // The file's bytes go as soon as their conversion exists: a large program is held twice at most.
+  if (EstUtf8Valide(octets)) octets = Utf8VersCp1252(octets);
   std::vector<std::string> lignes;
+  lignes.reserve(NombreLignes(octets));
   std::size_t debut = 0;
-  while (debut < cp1252.size()) {
-    std::size_t fin = cp1252.find('\n', debut);
-    if (fin == std::string::npos) fin = cp1252.size();
+  while (debut < octets.size()) {
+    std::size_t fin = octets.find('\n', debut);
+    if (fin == std::string::npos) fin = octets.size();
     std::size_t finTexte = fin;
-    if (finTexte > debut && cp1252[finTexte - 1] == '\r') --finTexte;
-    lignes.push_back(cp1252.substr(debut, finTexte - debut));
+    if (finTexte > debut && octets[finTexte - 1] == '\r') --finTexte;
+    lignes.push_back(octets.substr(debut, finTexte - debut));
     debut = fin + 1;
   }
   return lignes;

@@ -17,6 +17,6 @@ std::optional<std::vector<std::string>> LitSource(const std::string& chemin, std
 
 // Splits a source file into Windows-1252 lines: UTF-8 when valid, otherwise Windows-1252;
 // lines end at CR LF or LF.
-std::vector<std::string> DecoupeSource(const std::string& octets);
+std::vector<std::string> DecoupeSource(std::string octets);
 
 }  // namespace korvane
