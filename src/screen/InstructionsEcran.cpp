@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "base/Calcul.h"
 #include "base/Nombres.h"
 #include "base/Texte.h"
 #include "eval/Fichiers.h"
@@ -149,6 +150,7 @@ void InstrInput(Machine& m, Instruction& i) {
   std::string saisie;
   // A cancelled box accepted nothing: like a rejected answer, the run simply goes on.
   if (!DemandeSaisie(m, saisie)) return;
+  if (saisie.size() > kLongueurMaxChaine) return m.Erreur("Trop de variables");
   if (!TexteValide(saisie, s->Genre)) return;
 
   m.Monde.Ecran.DessineSaisie(m.Ecran.CurseurX, m.Ecran.CurseurY, saisie);
