@@ -141,6 +141,26 @@ TEST_F(BancEcran, RejectedAndCancelledAnswersLetTheRunGoOn) {
   EXPECT_EQ(Appels(), (Textes{"texte 0,0 suite", "fin"}));
 }
 
+TEST_F(BancEcran, ACancelWithAStopRequestStopsOnTheInputLineAndAContinueAsksAgain) {
+  B.Touches.Arret = true;
+
+  const auto arret = B.Lance({"DIM A AS INTEGER", "PRINT \"avant\"", "INPUT A", "PRINT \"jamais\""});
+
+  EXPECT_EQ(arret.Etat, kArret);
+  EXPECT_EQ(arret.Debut, 2);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Appels(), (Textes{"texte 0,0 avant", "fin"}));
+
+  B.Touches.Arret = false;
+  B.Saisie.Reponses = {"5"};
+  const auto suite = B.Continue(arret.Debut);
+
+  EXPECT_EQ(suite.Etat, kContinue);
+  EXPECT_EQ(B.Saisie.Ouvertures.size(), 2u);
+  EXPECT_EQ(B.Entier("A"), 5);
+  EXPECT_EQ(Appels(), (Textes{"texte 0,0 avant", "fin", "saisie 0,0 5", "texte 0,18 jamais", "fin"}));
+}
+
 struct CasLongueur {
   std::string Variable;
   std::size_t Longueur;
