@@ -64,12 +64,16 @@ bool Canal::Ecrit(const std::string& texte) {
   return std::fflush(Fichier.get()) == 0 && ecrit;
 }
 
-std::string Canal::LitLigne() {
+std::optional<std::string> Canal::LitLigne(std::size_t maximum) {
   std::string ligne;
   if (Mode != Etat::Lecture) return ligne;
-  for (int c = std::getc(Fichier.get()); c != EOF && c != '\n'; c = std::getc(Fichier.get()))
+  for (int c = std::getc(Fichier.get()); c != EOF && c != '\n'; c = std::getc(Fichier.get())) {
+    // One byte beyond the maximum may still be the CR of a CR LF end.
+    if (ligne.size() > maximum) return std::nullopt;
     ligne.push_back(static_cast<char>(c));
+  }
   if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  if (ligne.size() > maximum) return std::nullopt;
   return ligne;
 }
 

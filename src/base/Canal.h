@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace korvane {
@@ -22,8 +23,9 @@ struct Canal {
 
   // Writes and flushes; false (with errno) on failure.
   bool Ecrit(const std::string& texte);
-  // Next line without its line end (LF or CR LF); empty at the end of the file.
-  std::string LitLigne();
+  // Next line without its line end (LF or CR LF); empty at the end of the file. Nothing
+  // when the line is longer than `maximum` bytes, of which at most maximum + 1 are kept.
+  std::optional<std::string> LitLigne(std::size_t maximum);
   // No character left to read (a read error counts as the end).
   bool FinAtteinte();
 

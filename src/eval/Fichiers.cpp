@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "base/Calcul.h"
 #include "base/Nombres.h"
 #include "base/Texte.h"
 #include "base/EchecExecution.h"
@@ -125,7 +126,9 @@ void InstrLineInputCanal(Machine& m, Instruction& i) {
   if (!s) return m.Erreur(Message("Variable ") + nom + " n'existe pas");
   if (s->Genre != Genre::Chaine) return m.Erreur("Erreur dans type de variable");
   if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
-  EcritValeur(m, m.Fichiers[numero].LitLigne(), Genre::Chaine, s->Adresse);
+  const auto ligne = m.Fichiers[numero].LitLigne(kLongueurMaxChaine);
+  if (!ligne) return m.Erreur("Trop de variables");
+  EcritValeur(m, *ligne, Genre::Chaine, s->Adresse);
 }
 
 bool FinDeFichier(Machine& m, int canal) {

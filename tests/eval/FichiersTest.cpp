@@ -1,8 +1,10 @@
 #include <sys/stat.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "base/Calcul.h"
 #include "eval/BancFichiers.h"
 #include "interpreter/Execution.h"
 
@@ -224,6 +226,22 @@ TEST_F(Fichiers, LineInputReadsLinesOfAnyLengthWithOrWithoutCr) {
   B.Chaine("L$") = "avant";
   EXPECT_EQ(B.Execute("line input# 1, l$"), kContinue);
   EXPECT_EQ(B.Chaine("L$"), "");
+}
+
+TEST_F(Fichiers, LineInputStopsTheRunOnALineLongerThanTheLongestString) {
+  // Lines of NUL bytes grown by resizing: the file system writes none of them.
+  EcritFichier("LONGUES.TXT", "");
+  fs::resize_file("LONGUES.TXT", kLongueurMaxChaine);
+  std::ofstream("LONGUES.TXT", std::ios::binary | std::ios::app) << "\r\n";
+  fs::resize_file("LONGUES.TXT", 2 * kLongueurMaxChaine + 3);
+  Declare({"DIM L$ AS STRING"});
+  B.Execute("OPEN \"I\",1,\"LONGUES.TXT\"");
+  const std::string auMaximum(kLongueurMaxChaine, '\0');
+  ASSERT_EQ(B.Execute("LINE INPUT# 1,L$"), kContinue) << B.DernierMessage();
+  EXPECT_TRUE(B.Chaine("L$") == auMaximum);
+  EXPECT_EQ(B.Execute("LINE INPUT# 1,L$"), kArret);
+  EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{"Trop de variables"});
+  EXPECT_TRUE(B.Chaine("L$") == auMaximum);
 }
 
 TEST_F(Fichiers, LineInputGivesAnEmptyStringOnAChannelNotOpenForReading) {
