@@ -2,12 +2,22 @@
 // A text-file channel of OPEN / PRINT# / LINE INPUT#. The file is read and written as raw
 // bytes: the program's Windows-1252 text goes to disk unchanged, lines end with CR LF.
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace korvane {
+
+// A file as the system knows it, whatever the path that named it.
+struct IdentiteFichier {
+  uint64_t Peripherique = 0, Inode = 0;
+  friend bool operator==(const IdentiteFichier&, const IdentiteFichier&) = default;
+};
+
+// The file at `nom` (a symbolic link itself, not its target, as removal sees it), or nothing.
+std::optional<IdentiteFichier> IdentiteDe(const std::string& nom);
 
 struct Canal {
   enum class Etat { Ferme, Lecture, Ecriture };
@@ -28,6 +38,8 @@ struct Canal {
   std::optional<std::string> LitLigne(std::size_t maximum);
   // No character left to read (a read error counts as the end).
   bool FinAtteinte();
+  // The open file, or nothing when the channel is closed.
+  std::optional<IdentiteFichier> Identite() const;
 
   std::string NomFichier;
   Etat Mode = Etat::Ferme;
@@ -37,6 +49,7 @@ struct Canal {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
   std::unique_ptr<std::FILE, FermeFichier> Fichier;
+  IdentiteFichier identite_;
 };
 
 }  // namespace korvane
