@@ -16,9 +16,12 @@ int OuvreDescripteur(const std::string& nom, Canal::Etat mode) {
 }
 
 // Reading takes regular files only: a device or a pipe could feed an endless line or none.
-bool TypeAccepte(int descripteur, Canal::Etat mode) {
-  struct stat infos {};
-  return mode != Canal::Etat::Lecture || (::fstat(descripteur, &infos) == 0 && S_ISREG(infos.st_mode));
+bool TypeAccepte(const struct stat& infos, Canal::Etat mode) {
+  return mode != Canal::Etat::Lecture || S_ISREG(infos.st_mode);
+}
+
+IdentiteFichier Identifie(const struct stat& infos) {
+  return {static_cast<uint64_t>(infos.st_dev), static_cast<uint64_t>(infos.st_ino)};
 }
 
 bool RendBloquant(int descripteur) {
@@ -32,8 +35,9 @@ bool Canal::Ouvre(const std::string& nom, Etat mode) {
   if (nom.find('\0') != std::string::npos) return false;
   const int descripteur = OuvreDescripteur(nom, mode);
   if (descripteur == -1) return false;
+  struct stat infos {};
   std::FILE* f = nullptr;
-  if (TypeAccepte(descripteur, mode) && RendBloquant(descripteur))
+  if (::fstat(descripteur, &infos) == 0 && TypeAccepte(infos, mode) && RendBloquant(descripteur))
     f = ::fdopen(descripteur, mode == Etat::Lecture ? "rb" : "wb");
   if (!f) {
     ::close(descripteur);
@@ -41,7 +45,14 @@ bool Canal::Ouvre(const std::string& nom, Etat mode) {
   }
   Fichier.reset(f);
   Mode = mode;
+  identite_ = Identifie(infos);
   return true;
+}
+
+std::optional<IdentiteFichier> IdentiteDe(const std::string& nom) {
+  struct stat infos {};
+  if (nom.find('\0') != std::string::npos || ::lstat(nom.c_str(), &infos) != 0) return std::nullopt;
+  return Identifie(infos);
 }
 
 bool Canal::Ferme() {
@@ -64,13 +75,22 @@ bool Canal::Ecrit(const std::string& texte) {
   return std::fflush(Fichier.get()) == 0 && ecrit;
 }
 
-std::string Canal::LitLigne() {
+std::optional<std::string> Canal::LitLigne(std::size_t maximum) {
   std::string ligne;
   if (Mode != Etat::Lecture) return ligne;
-  for (int c = std::getc(Fichier.get()); c != EOF && c != '\n'; c = std::getc(Fichier.get()))
+  for (int c = std::getc(Fichier.get()); c != EOF && c != '\n'; c = std::getc(Fichier.get())) {
+    // One byte beyond the maximum may still be the CR of a CR LF end.
+    if (ligne.size() > maximum) return std::nullopt;
     ligne.push_back(static_cast<char>(c));
+  }
   if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  if (ligne.size() > maximum) return std::nullopt;
   return ligne;
+}
+
+std::optional<IdentiteFichier> Canal::Identite() const {
+  if (Mode == Etat::Ferme) return std::nullopt;
+  return identite_;
 }
 
 bool Canal::FinAtteinte() {

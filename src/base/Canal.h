@@ -2,11 +2,22 @@
 // A text-file channel of OPEN / PRINT# / LINE INPUT#. The file is read and written as raw
 // bytes: the program's Windows-1252 text goes to disk unchanged, lines end with CR LF.
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace korvane {
+
+// A file as the system knows it, whatever the path that named it.
+struct IdentiteFichier {
+  uint64_t Peripherique = 0, Inode = 0;
+  friend bool operator==(const IdentiteFichier&, const IdentiteFichier&) = default;
+};
+
+// The file at `nom` (a symbolic link itself, not its target, as removal sees it), or nothing.
+std::optional<IdentiteFichier> IdentiteDe(const std::string& nom);
 
 struct Canal {
   enum class Etat { Ferme, Lecture, Ecriture };
@@ -22,10 +33,13 @@ struct Canal {
 
   // Writes and flushes; false (with errno) on failure.
   bool Ecrit(const std::string& texte);
-  // Next line without its line end (LF or CR LF); empty at the end of the file.
-  std::string LitLigne();
+  // Next line without its line end (LF or CR LF); empty at the end of the file. Nothing
+  // when the line is longer than `maximum` bytes, of which at most maximum + 1 are kept.
+  std::optional<std::string> LitLigne(std::size_t maximum);
   // No character left to read (a read error counts as the end).
   bool FinAtteinte();
+  // The open file, or nothing when the channel is closed.
+  std::optional<IdentiteFichier> Identite() const;
 
   std::string NomFichier;
   Etat Mode = Etat::Ferme;
@@ -35,6 +49,7 @@ struct Canal {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
   std::unique_ptr<std::FILE, FermeFichier> Fichier;
+  IdentiteFichier identite_;
 };
 
 }  // namespace korvane

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "base/Calcul.h"
 #include "base/Nombres.h"
 #include "base/Texte.h"
 #include "base/EchecExecution.h"
@@ -44,10 +45,14 @@ void FermeOuEchoue(Canal& canal) {
   if (!canal.Ferme()) EchecEntreeSortie(MessageSysteme(errno));
 }
 
-void EcritOuEchoue(Canal& canal, const std::string& texte) {
+void EcritOuEchoue(Machine& m, Canal& canal, const std::string& texte) {
   if (canal.Mode == Canal::Etat::Ferme) EchecEntreeSortie(kFichierNonOuvert);
   if (canal.Mode == Canal::Etat::Lecture) EchecEntreeSortie(kNonOuvertEnEcriture);
-  if (!canal.Ecrit(texte)) EchecEntreeSortie(MessageSysteme(errno));
+  if (canal.Ecrit(texte)) return;
+  const int erreur = errno;
+  // A write that blocked (a pipe nobody reads) until the user's interrupt stops like any stop.
+  if (erreur == EINTR && m.Monde.Touches.ArretDemande()) return m.Erreur();
+  EchecEntreeSortie(MessageSysteme(erreur));
 }
 
 // A trailing ';' keeps the next output on the same line.
@@ -95,7 +100,7 @@ void InstrPrintCanal(Machine& m, Instruction& i) {
   }
   if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier");
   if (finLigne) operande += kFinLigne;
-  EcritOuEchoue(m.Fichiers[numero], operande);
+  EcritOuEchoue(m, m.Fichiers[numero], operande);
 }
 
 // LPRINT [operand[;]]: the first one starts the printer job that CloseAll ends.
@@ -125,7 +130,9 @@ void InstrLineInputCanal(Machine& m, Instruction& i) {
   if (!s) return m.Erreur(Message("Variable ") + nom + " n'existe pas");
   if (s->Genre != Genre::Chaine) return m.Erreur("Erreur dans type de variable");
   if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
-  EcritValeur(m, m.Fichiers[numero].LitLigne(), Genre::Chaine, s->Adresse);
+  const auto ligne = m.Fichiers[numero].LitLigne(kLongueurMaxChaine);
+  if (!ligne) return m.Erreur("Trop de variables");
+  EcritValeur(m, *ligne, Genre::Chaine, s->Adresse);
 }
 
 bool FinDeFichier(Machine& m, int canal) {

@@ -29,8 +29,9 @@ void InstrMsgBox(Machine& m, Instruction& i) {
   if (LitNom(m, i.Argument)) m.Monde.Messages.Affiche(i.Argument);
 }
 
+// A file a channel holds is kept: what the channel writes next would go nowhere.
 void InstrKill(Machine& m, Instruction& i) {
-  if (LitNom(m, i.Argument) && !Reussit(::unlink, i.Argument))
+  if (LitNom(m, i.Argument) && (m.Fichiers.Tient(i.Argument) || !Reussit(::unlink, i.Argument)))
     m.Erreur(Message("Fichier ") + i.Argument + " n'a pas été effacé");
 }
 

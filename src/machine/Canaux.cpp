@@ -1,5 +1,7 @@
 #include "machine/Canaux.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 bool Canaux::FermeTout() {
@@ -10,6 +12,11 @@ bool Canaux::FermeTout() {
 
 void Canaux::DelieTout() {
   for (Canal& canal : canaux_) canal.Delie();
+}
+
+bool Canaux::Tient(const std::string& nom) const {
+  const auto identite = IdentiteDe(nom);
+  return identite && std::ranges::any_of(canaux_, [&](const Canal& canal) { return canal.Identite() == identite; });
 }
 
 }  // namespace korvane

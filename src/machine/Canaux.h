@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "base/Canal.h"
 
@@ -19,6 +20,8 @@ class Canaux {
   [[nodiscard]] bool FermeTout();
   // Forgets every file without writing what it still held.
   void DelieTout();
+  // Whether an open channel holds the file `nom` names, however it is spelt.
+  bool Tient(const std::string& nom) const;
 
   bool ImprimanteOuverte = false;  // LPRINT has started a job that CloseAll ends
 

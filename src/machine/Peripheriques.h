@@ -56,6 +56,9 @@ class SurfaceEcran {
 class BoiteSaisie {
  public:
   virtual ~BoiteSaisie() = default;
+  // A host need not keep more than kLongueurMaxChaine + 1 bytes (base/Calcul.h): a longer
+  // text stops the run with "Trop de variables". A cancel while Clavier::ArretDemande says
+  // yes stops the run on the INPUT line.
   virtual bool Saisit(int gauche, int haut, int largeur, std::string& texte) = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "base/Calcul.h"
 #include "base/Nombres.h"
 #include "base/Texte.h"
 #include "eval/Fichiers.h"
@@ -147,8 +148,13 @@ void InstrInput(Machine& m, Instruction& i) {
   if (!s) return m.Erreur(Message("Variable ") + nom + " n'existe pas");
 
   std::string saisie;
-  // A cancelled box accepted nothing: like a rejected answer, the run simply goes on.
-  if (!DemandeSaisie(m, saisie)) return;
+  if (!DemandeSaisie(m, saisie)) {
+    // A box closed by the user's interrupt stops on this line at once, so that a continue
+    // asks again; otherwise, like a rejected answer, the run simply goes on.
+    if (m.Monde.Touches.ArretDemande()) m.Erreur();
+    return;
+  }
+  if (saisie.size() > kLongueurMaxChaine) return m.Erreur("Trop de variables");
   if (!TexteValide(saisie, s->Genre)) return;
 
   m.Monde.Ecran.DessineSaisie(m.Ecran.CurseurX, m.Ecran.CurseurY, saisie);

@@ -1,8 +1,14 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "base/Calcul.h"
 #include "eval/BancFichiers.h"
 #include "interpreter/Execution.h"
 
@@ -209,6 +215,71 @@ TEST_F(Fichiers, AFullDiskEndsTheRunWithItsMessage) {
   }
 }
 
+// SIGALRM every 20 ms while it lives, without SA_RESTART: a blocked system call fails with EINTR,
+// as one does when the user presses Ctrl+C.
+class Alarme {
+ public:
+  Alarme() {
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGALRM, &action, &avant_);
+    const itimerval periode{{0, 20000}, {0, 20000}};
+    setitimer(ITIMER_REAL, &periode, nullptr);
+  }
+  ~Alarme() {
+    const itimerval arret{};
+    setitimer(ITIMER_REAL, &arret, nullptr);
+    sigaction(SIGALRM, &avant_, nullptr);
+  }
+  Alarme(const Alarme&) = delete;
+  Alarme& operator=(const Alarme&) = delete;
+
+ private:
+  struct sigaction avant_ {};
+};
+
+TEST_F(Fichiers, APrintBlockedOnAFullPipeStopsOnItsLineWhenTheUserInterrupts) {
+  ASSERT_EQ(::mkfifo("TUBE", 0600), 0);
+  const int lecteur = ::open("TUBE", O_RDONLY | O_NONBLOCK);
+  const int remplisseur = ::open("TUBE", O_WRONLY | O_NONBLOCK);
+  ASSERT_NE(lecteur, -1);
+  ASSERT_NE(remplisseur, -1);
+
+  struct Issue {
+    Banc::Resultat Resultat{kContinue, 0};
+    std::string Echec;
+  };
+  // Runs a blocking PRINT# into the full pipe, then empties the pipe and closes the channel.
+  const auto bloque = [&](bool arret) {
+    const std::string page(4096, 'p');
+    while (::write(remplisseur, page.data(), page.size()) > 0) {}
+    while (::write(remplisseur, "p", 1) > 0) {}
+    B.Touches.Arret = arret;
+    Issue issue;
+    try {
+      const Alarme alarme;
+      issue.Resultat = B.Lance({"OPEN \"O\",1,\"TUBE\"", "PRINT# 1,\"bloque\"", "PRINT \"jamais\""});
+    } catch (const EchecExecution& e) {
+      issue.Echec = e.what();
+    }
+    std::string tampon(4096, '\0');
+    while (::read(lecteur, tampon.data(), tampon.size()) > 0) {}
+    EXPECT_TRUE(CloseAll(B.It));
+    return issue;
+  };
+
+  const Issue arrete = bloque(true);
+  EXPECT_EQ(arrete.Echec, "");
+  EXPECT_EQ(arrete.Resultat.Etat, kArret);
+  EXPECT_EQ(arrete.Resultat.Debut, 1);
+  EXPECT_EQ(bloque(false).Echec, "Erreur E/S " + std::to_string(EINTR));
+  EXPECT_TRUE(B.Ecran.Appels.empty());
+  EXPECT_TRUE(B.Messages.Textes.empty());
+  ::close(remplisseur);
+  ::close(lecteur);
+}
+
 TEST_F(Fichiers, LineInputReadsLinesOfAnyLengthWithOrWithoutCr) {
   const std::string longue(100000, 'L');
   EcritFichier("LIGNES.TXT", "court\r\n" + longue + "\n\r\nlf seul\ncr\rau milieu\r\n\xE9t\xE9\r\ndernier");
@@ -224,6 +295,22 @@ TEST_F(Fichiers, LineInputReadsLinesOfAnyLengthWithOrWithoutCr) {
   B.Chaine("L$") = "avant";
   EXPECT_EQ(B.Execute("line input# 1, l$"), kContinue);
   EXPECT_EQ(B.Chaine("L$"), "");
+}
+
+TEST_F(Fichiers, LineInputStopsTheRunOnALineLongerThanTheLongestString) {
+  // Lines of NUL bytes grown by resizing: the file system writes none of them.
+  EcritFichier("LONGUES.TXT", "");
+  fs::resize_file("LONGUES.TXT", kLongueurMaxChaine);
+  std::ofstream("LONGUES.TXT", std::ios::binary | std::ios::app) << "\r\n";
+  fs::resize_file("LONGUES.TXT", 2 * kLongueurMaxChaine + 3);
+  Declare({"DIM L$ AS STRING"});
+  B.Execute("OPEN \"I\",1,\"LONGUES.TXT\"");
+  const std::string auMaximum(kLongueurMaxChaine, '\0');
+  ASSERT_EQ(B.Execute("LINE INPUT# 1,L$"), kContinue) << B.DernierMessage();
+  EXPECT_TRUE(B.Chaine("L$") == auMaximum);
+  EXPECT_EQ(B.Execute("LINE INPUT# 1,L$"), kArret);
+  EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{"Trop de variables"});
+  EXPECT_TRUE(B.Chaine("L$") == auMaximum);
 }
 
 TEST_F(Fichiers, LineInputGivesAnEmptyStringOnAChannelNotOpenForReading) {

@@ -46,6 +46,33 @@ TEST_F(Systeme, KillDeletesAFile) {
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
+struct CasKill {
+  std::string Nom;
+  bool Refuse;
+};
+
+TEST_F(Systeme, KillKeepsAFileAnOpenChannelHoldsUnderAnyName) {
+  EcritFichier("LU.TXT", "x");
+  EcritFichier("LIBRE.TXT", "x");
+  ASSERT_EQ(B.Execute("OPEN \"O\",1,\"TENU.TXT\""), kContinue);
+  ASSERT_EQ(B.Execute("OPEN \"I\",2,\"LU.TXT\""), kContinue);
+  fs::create_symlink("TENU.TXT", "LIEN");
+  const std::vector<CasKill> cas = {
+      {"TENU.TXT", true}, {"./TENU.TXT", true}, {"LU.TXT", true}, {"LIEN", false}, {"LIBRE.TXT", false}};
+  for (const CasKill& c : cas) {
+    B.Messages.Textes.clear();
+    EXPECT_EQ(B.Execute("KILL \"" + c.Nom + "\""), c.Refuse ? kArret : kContinue) << c.Nom;
+    EXPECT_EQ(B.DernierMessage(), c.Refuse ? "Fichier " + c.Nom + " n'a pas été effacé" : "") << c.Nom;
+    EXPECT_EQ(fs::exists(fs::symlink_status(c.Nom)), c.Refuse) << c.Nom;
+  }
+
+  B.Execute("PRINT# 1,\"garde\"");
+  EXPECT_EQ(LitFichier("TENU.TXT"), "garde\r\n");
+  B.Execute("CLOSE# 1");
+  EXPECT_EQ(B.Execute("KILL \"./TENU.TXT\""), kContinue);
+  EXPECT_FALSE(fs::exists("TENU.TXT"));
+}
+
 TEST_F(Systeme, MkDirAndRmDirCreateAndRemoveADirectory) {
   Declare({"DIM D$ AS STRING"});
   B.Chaine("D$") = "r\xE9pertoire";

@@ -258,7 +258,6 @@ Trace Releve(const Banc& banc, bool echec) {
 // each line does: the same program is run by Exec and by a plain loop over ExecLigne.
 TEST(ProgrammesAleatoires, CompiledLinesBehaveLikeTheirText) {
   constexpr int kQuestions = 30;
-  constexpr int kLignesMax = 32 * (kQuestions + 1) - 1;  // lines Exec runs before the stop request
   const std::vector<std::string> fragments = FragmentsSansFichiers();
   for (uint32_t graine = 1; graine <= 1500; ++graine) {
     SCOPED_TRACE("graine " + std::to_string(graine));
@@ -277,13 +276,15 @@ TEST(ProgrammesAleatoires, CompiledLinesBehaveLikeTheirText) {
     }
 
     Banc texte;
+    texte.Touches.ArretApres = kQuestions;
     bool echecTexte = false;
     texte.Texte.Lignes = lignes;
     try {
       static_cast<void>(PreAnalyse(texte.It, texte.Texte));  // a failure leaves Etat at 1
       for (int Ligne = 0, n = 0; texte.It.Etat == kContinue && Ligne >= 0 && Ligne < texte.Texte.NbLignes() &&
-                                 n < kLignesMax && !lignes[static_cast<std::size_t>(Ligne)].starts_with('\xBB');
-           ++n) {
+                                 !lignes[static_cast<std::size_t>(Ligne)].starts_with('\xBB');) {
+        // Asked as Exec asks before every 32nd line; a cancelled INPUT asks too.
+        if (++n % 32 == 0 && texte.Touches.ArretDemande()) break;
         ExecLigne(texte.It, texte.Texte, lignes[static_cast<std::size_t>(Ligne)], Ligne);
         if (texte.It.Etat == kContinue) ++Ligne;
       }

@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 
+#include "base/Calcul.h"
 #include "screen/BancEcran.h"
 
 namespace korvane::test {
@@ -138,6 +139,51 @@ TEST_F(BancEcran, RejectedAndCancelledAnswersLetTheRunGoOn) {
   EXPECT_EQ(B.Saisie.Ouvertures.size(), 2u);
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Appels(), (Textes{"texte 0,0 suite", "fin"}));
+}
+
+TEST_F(BancEcran, ACancelWithAStopRequestStopsOnTheInputLineAndAContinueAsksAgain) {
+  B.Touches.Arret = true;
+
+  const auto arret = B.Lance({"DIM A AS INTEGER", "PRINT \"avant\"", "INPUT A", "PRINT \"jamais\""});
+
+  EXPECT_EQ(arret.Etat, kArret);
+  EXPECT_EQ(arret.Debut, 2);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Appels(), (Textes{"texte 0,0 avant", "fin"}));
+
+  B.Touches.Arret = false;
+  B.Saisie.Reponses = {"5"};
+  const auto suite = B.Continue(arret.Debut);
+
+  EXPECT_EQ(suite.Etat, kContinue);
+  EXPECT_EQ(B.Saisie.Ouvertures.size(), 2u);
+  EXPECT_EQ(B.Entier("A"), 5);
+  EXPECT_EQ(Appels(), (Textes{"texte 0,0 avant", "fin", "saisie 0,0 5", "texte 0,18 jamais", "fin"}));
+}
+
+struct CasLongueur {
+  std::string Variable;
+  std::size_t Longueur;
+  bool Acceptee;
+};
+
+TEST_F(BancEcran, AnAnswerLongerThanTheLongestStringStopsTheRun) {
+  const std::vector<CasLongueur> cas = {
+      {"S", kLongueurMaxChaine, true}, {"S", kLongueurMaxChaine + 1, false}, {"N", kLongueurMaxChaine + 1, false}};
+  for (const CasLongueur& c : cas) {
+    B.It.Etat = kContinue;
+    B.Messages.Textes.clear();
+    B.Ecran.Appels.clear();
+    B.Chaine("S") = "avant";
+    B.Saisie.Reponses = {std::string(c.Longueur, '1')};
+
+    Applique("INPUT", c.Variable);
+
+    EXPECT_EQ(B.It.Etat, c.Acceptee ? kContinue : kArret) << c.Variable << c.Longueur;
+    EXPECT_EQ(Messages(), c.Acceptee ? Textes{} : Textes{"Trop de variables"}) << c.Variable << c.Longueur;
+    EXPECT_EQ(Appels().size(), c.Acceptee ? 1u : 0u) << c.Variable << c.Longueur;
+    EXPECT_EQ(B.Chaine("S").size(), c.Acceptee ? c.Longueur : 5u) << c.Variable << c.Longueur;
+  }
 }
 
 TEST_F(BancEcran, InputBoxPlacementSaturatesFarBeyondTheWindow) {
