@@ -18,7 +18,7 @@ class Canaux {
 
   // Closes every file; false when what one still held could not be written.
   [[nodiscard]] bool FermeTout();
-  // Forgets every file without writing what it still held.
+  // Closes every file and forgets its name, ignoring a failed final write.
   void DelieTout();
   // Whether an open channel holds the file `nom` names, however it is spelt.
   bool Tient(const std::string& nom) const;
