@@ -9,6 +9,7 @@
 #include "base/EchecExecution.h"
 #include "base/Texte.h"
 #include "interpreter/Interpreteur.h"
+#include "machine/HorlogeSysteme.h"
 #include "runner/Signaux.h"
 #include "runner/Terminal.h"
 

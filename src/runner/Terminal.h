@@ -95,13 +95,6 @@ class ImprimanteTerminal : public Imprimante {
   std::optional<Message> echec_;
 };
 
-class HorlogeSysteme : public Horloge {
- public:
-  std::string TexteHeure() override;
-  std::string TexteDate() override;
-  int64_t MillisecondesUtcDuJour() override;
-};
-
 // No keys reach a terminal run; a stop signal is the request to stop. The poll also lets
 // output that has waited go out while the program runs.
 class ClavierTerminal : public Clavier {
