@@ -1,23 +1,16 @@
 #include "runner/Descripteurs.h"
 
 #include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 
 #include "runner/Signaux.h"
 
 namespace korvane {
 
 namespace {
-
-bool EstFichierOrdinaire(int descripteur) {
-  struct stat infos {};
-  return ::fstat(descripteur, &infos) == 0 && S_ISREG(infos.st_mode);
-}
 
 // Waits until `descripteur` is ready for `evenement` or a stop signal arrives. A descriptor
 // in error counts as ready: the read or write that follows reports it.
@@ -56,8 +49,6 @@ std::string TexteErreurSysteme(int erreur) {
   }
 }
 
-SortieTamponnee::SortieTamponnee(int descripteur)
-    : descripteur_(descripteur), fichierOrdinaire_(EstFichierOrdinaire(descripteur)) {}
 
 Issue SortieTamponnee::Ajoute(std::string_view octets) {
   if (erreur_ != 0) return Issue::Echouee;
@@ -80,11 +71,7 @@ Issue SortieTamponnee::Ecrit() {
   while (ecrits < tampon_.size()) {
     issue = Attend(descripteur_, POLLOUT);
     if (issue != Issue::Faite) break;
-    // After poll, a pipe takes PIPE_BUF bytes without blocking: a larger write could block
-    // past a stop signal that arrived just before it.
-    const std::size_t reste = tampon_.size() - ecrits;
-    const std::size_t morceau = fichierOrdinaire_ ? reste : std::min<std::size_t>(reste, PIPE_BUF);
-    const ssize_t n = ::write(descripteur_, tampon_.data() + ecrits, morceau);
+    const ssize_t n = ::write(descripteur_, tampon_.data() + ecrits, tampon_.size() - ecrits);
     if (n >= 0) {
       ecrits += static_cast<std::size_t>(n);
     } else if (errno != EINTR && errno != EAGAIN) {

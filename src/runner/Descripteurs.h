@@ -23,7 +23,7 @@ std::string TexteErreurSysteme(int erreur);
 // demand. After a failure nothing more is written.
 class SortieTamponnee {
  public:
-  explicit SortieTamponnee(int descripteur);
+  explicit SortieTamponnee(int descripteur) : descripteur_(descripteur) {}
   SortieTamponnee(const SortieTamponnee&) = delete;
   SortieTamponnee& operator=(const SortieTamponnee&) = delete;
 
@@ -40,7 +40,6 @@ class SortieTamponnee {
   static constexpr std::chrono::milliseconds kAttenteMax{100};
 
   int descripteur_;
-  bool fichierOrdinaire_;
   std::string tampon_;
   std::chrono::steady_clock::time_point attendDepuis_;
   int erreur_ = 0;

@@ -145,8 +145,8 @@ int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>&
   }
   // The stop is honoured: from here on only a further signal, or the end of the grace
   // period after a stop by signal, abandons the final writes.
-  signaux::Acquitte();
   if (signaux::ArretDemande()) signaux::LimiteAttenteFinale();
+  signaux::Acquitte();
   // One failure is reported: a printer that failed during the run fails again when closed.
   if (!interpreteur.CloseAll() && statut != kSortieEchec) {
     messages.Affiche(imprimante.Echec() ? imprimante.Echec()->Cp1252()

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,16 +11,21 @@
 namespace korvane::signaux {
 
 namespace {
+constexpr unsigned kDelaiDeGrace = 2;  // seconds
+
 // A signal handler can only reach the rest of the program through static storage.
-volatile std::sig_atomic_t nombre = 0;
+volatile std::sig_atomic_t arret = 0;
 int tube[2] = {-1, -1};
 
 extern "C" void SurSignal(int) {
   const int erreur = errno;
-  nombre = nombre + 1;  // volatile: no compound assignment
+  arret = 1;
   const char octet = 0;
   // The pipe is non-blocking: once full it is readable anyway, and the byte may be dropped.
   static_cast<void>(::write(tube[1], &octet, 1));
+  // From the first stop on, a tick every second also interrupts a read or write that began
+  // to wait just after this signal, too late to see the pipe.
+  ::alarm(1);
   errno = erreur;
 }
 }  // namespace
@@ -35,7 +39,7 @@ bool Installe() {
   return true;
 }
 
-bool ArretDemande() { return nombre != 0; }
+bool ArretDemande() { return arret != 0; }
 int DescripteurReveil() { return tube[0]; }
 
 void Acquitte() {
@@ -44,10 +48,6 @@ void Acquitte() {
   }
 }
 
-void LimiteAttenteFinale() {
-  // Repeated, in case one tick lands just before a write starts to wait.
-  const itimerval minuterie{{1, 0}, {2, 0}};
-  ::setitimer(ITIMER_REAL, &minuterie, nullptr);
-}
+void LimiteAttenteFinale() { ::alarm(kDelaiDeGrace); }
 
 }  // namespace korvane::signaux

@@ -15,8 +15,8 @@ bool ArretDemande();
 int DescripteurReveil();
 // The stop is being honoured: only a later signal wakes a wait again.
 void Acquitte();
-// From now on a timer acts as a further stop signal every second, after a grace period: a
-// stopped run whose last writes cannot go out (a reader that never reads) still ends.
+// After a grace period, the ticks act as a further stop signal: a stopped run whose last
+// writes cannot go out (a reader that never reads) still ends.
 void LimiteAttenteFinale();
 
 }  // namespace signaux
