@@ -12,6 +12,7 @@
 #include "base/EchecExecution.h"
 #include "base/Texte.h"
 #include "screen/Impression.h"
+#include "screen/ImprimanteQt.h"
 #include "screen/MiseEnPage.h"
 
 namespace korvane {
@@ -74,15 +75,37 @@ TEST_F(ImpressionPdf, AListingWithoutPrinterIsAPdfWhosePathIsToldOnce) {
   EXPECT_EQ(NbPages(chemin), 4);
 }
 
+TEST_F(ImpressionPdf, EachLPrintJobIsANewFileAndIsToldOnce) {
+  ImprimanteQt imprimante(Messages, Sortie);
+  for (int travail = 0; travail < 2; ++travail) {
+    imprimante.DebutTravail();
+    imprimante.Ecrit("a");
+    imprimante.Ecrit("\xE9t\xE9");
+    imprimante.FinLigne();
+    imprimante.Ecrit("sans fin de ligne");
+    imprimante.FinTravail();
+  }
+
+  const QStringList pdfs = Pdfs();
+  ASSERT_EQ(pdfs.size(), 2);
+  ASSERT_EQ(Messages.Textes.size(), 2u);
+  for (int n = 0; n < 2; ++n) {
+    const QString chemin = QDir(Dossier.path()).filePath(pdfs[n]);
+    EXPECT_EQ(NbPages(chemin), 1) << pdfs[n].toStdString();
+    EXPECT_NE(std::find(Messages.Textes.begin(), Messages.Textes.end(), kAucuneImprimante + chemin.toStdString()),
+              Messages.Textes.end());
+  }
+}
+
 TEST_F(ImpressionPdf, AFolderThatCannotHoldTheFileStopsTheRunWithAFrenchMessage) {
   // A file where the folder should be: refused even to root.
   QFile obstacle(Dossier.filePath(QStringLiteral("fichier")));
   ASSERT_TRUE(obstacle.open(QIODevice::WriteOnly));
   obstacle.close();
-  const SortieImpression sortie{.ChercheImprimante = false, .DossierPdf = obstacle.fileName() + "/dossier"};
+  ImprimanteQt imprimante(Messages, {.ChercheImprimante = false, .DossierPdf = obstacle.fileName() + "/dossier"});
 
   try {
-    ImprimeLignes({QStringLiteral("10 PRINT 1")}, sortie, Messages);
+    imprimante.DebutTravail();
     FAIL() << "pas d'échec";
   } catch (const EchecExecution& e) {
     EXPECT_TRUE(std::string(e.what()).starts_with("Impossible d'enregistrer l'impression dans " +
