@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGlyphRun>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <algorithm>
@@ -17,6 +16,8 @@ namespace korvane {
 namespace {
 const QPoint kPosition(81, 104);
 const QSize kTailleExterne(640, 450);
+// Beyond this many texts waiting, they are rendered: each new one is checked against them.
+constexpr std::size_t kTextesEnAttente = 64;
 }  // namespace
 
 TForm3::TForm3(ClavierQt& clavier) : clavier_(clavier), police_(PoliceEcran(true)), brute_(QRawFont::fromFont(police_)) {
@@ -32,7 +33,6 @@ TForm3::TForm3(ClavierQt& clavier) : clavier_(clavier), police_(PoliceEcran(true
   const QFontMetrics mesure(police_);
   ascendante_ = mesure.ascent();
   hauteurTexte_ = mesure.height();
-  debordement_ = std::max({0, -mesure.minLeftBearing(), -mesure.minRightBearing()});
   // Texts are laid out as the core counts them, one byte a character, with whole-pixel
   // widths and no kerning: what PRINT measures is exactly what is drawn.
   QString caracteres;
@@ -40,7 +40,9 @@ TForm3::TForm3(ClavierQt& clavier) : clavier_(clavier), police_(PoliceEcran(true
   const QList<quint32> indices = brute_.glyphIndexesForString(caracteres);
   for (std::size_t octet = 0; octet < glyphes_.size() && octet < static_cast<std::size_t>(indices.size()); ++octet) {
     glyphes_[octet] = indices[static_cast<qsizetype>(octet)];
-    largeurs_[octet] = glyphes_[octet] == 0 ? 0 : mesure.horizontalAdvance(caracteres[static_cast<qsizetype>(octet)]);
+    if (glyphes_[octet] == 0) continue;
+    largeurs_[octet] = mesure.horizontalAdvance(caracteres[static_cast<qsizetype>(octet)]);
+    encres_[octet] = brute_.boundingRect(glyphes_[octet]).toAlignedRect();
   }
   AjusteImage();
 }
@@ -63,37 +65,40 @@ int TForm3::LargeurTexte(const std::string& texte) {
 void TForm3::DessineTexte(int x, int y, const std::string& texte) {
   const QRect cellule = Visible(x, y, int64_t{x} + LargeurTexte(texte), int64_t{y} + hauteurTexte_);
   if (cellule.isEmpty()) return;
+  // The painter clips to the client area of the moment, for this text too.
+  Peintre();
+  Texte nouveau{cellule, cellule, couleurTexte_, QPointF(0, y + ascendante_), {}};
   QList<quint32> glyphes;
   QList<QPointF> positions;
   int64_t position = x;
   for (const char c : texte) {
     const auto octet = static_cast<unsigned char>(c);
     if (position > width()) break;
-    const int64_t suivante = position + largeurs_[octet];
-    if (glyphes_[octet] != 0 && suivante + debordement_ >= 0) {
+    const QRect encre = encres_[octet].translated(static_cast<int>(position), y + ascendante_);
+    if (glyphes_[octet] != 0 && encre.right() >= 0) {
       glyphes.push_back(glyphes_[octet]);
       positions.push_back(QPointF(static_cast<qreal>(position), 0));
+      nouveau.Encre |= encre;
     }
-    position = suivante;
+    position += largeurs_[octet];
   }
-  QPainter& peintre = Peintre();
-  // Opaque text: its cell is blanked first.
-  peintre.fillRect(cellule, Qt::white);
-  if (!glyphes.isEmpty()) {
-    QGlyphRun suite;
-    suite.setRawFont(brute_);
-    suite.setGlyphIndexes(glyphes);
-    suite.setPositions(positions);
-    peintre.setPen(couleurTexte_);
-    peintre.drawGlyphRun(QPointF(0, y + ascendante_), suite);
-  }
-  update(cellule.adjusted(-debordement_, 0, debordement_, 0));
+  nouveau.Encre &= rect();
+  nouveau.Glyphes.setRawFont(brute_);
+  nouveau.Glyphes.setGlyphIndexes(glyphes);
+  nouveau.Glyphes.setPositions(positions);
+
+  // Texts that this one blanks entirely need never be rendered.
+  std::erase_if(textes_, [&](const Texte& ancien) { return cellule.contains(ancien.Encre); });
+  if (textes_.size() >= kTextesEnAttente) RendTextes();
+  textes_.push_back(std::move(nouveau));
+  update(textes_.back().Encre);
 }
 
 void TForm3::Trait(int x1, int y1, int x2, int y2) {
   const QRect zone =
       Visible(std::min(x1, x2), std::min(y1, y2), int64_t{std::max(x1, x2)} + 1, int64_t{std::max(y1, y2)} + 1);
   if (zone.isEmpty()) return;
+  RendTextes();
   QPainter& peintre = Peintre();
   // Flat ends: the end point is not drawn.
   peintre.setPen(plume_);
@@ -106,6 +111,7 @@ void TForm3::Rectangle(int x1, int y1, int x2, int y2) {
   const int64_t haut = std::min(y1, y2), bas = std::max(y1, y2);
   const QRect boite = Visible(gauche, haut, droite, bas);
   if (boite.isEmpty()) return;
+  RendTextes();
   QPainter& peintre = Peintre();
   peintre.fillRect(boite, Qt::white);
   // The pen's one-pixel outline on the first and last rows and columns of the box.
@@ -142,6 +148,7 @@ void TForm3::moveEvent(QMoveEvent* evenement) {
 }
 
 void TForm3::closeEvent(QCloseEvent* evenement) {
+  textes_.clear();
   TerminePeintre();
   image_.fill(Qt::white);
   QWidget::closeEvent(evenement);
@@ -168,7 +175,21 @@ QPainter& TForm3::Peintre() {
   return peintre_;
 }
 
+void TForm3::RendTextes() {
+  if (textes_.empty()) return;
+  QPainter& peintre = Peintre();
+  for (const Texte& texte : textes_) {
+    // Opaque text: its cell is blanked first.
+    peintre.fillRect(texte.Cellule, Qt::white);
+    if (texte.Glyphes.glyphIndexes().isEmpty()) continue;
+    if (peintre.pen().color() != texte.Couleur) peintre.setPen(texte.Couleur);
+    peintre.drawGlyphRun(texte.Origine, texte.Glyphes);
+  }
+  textes_.clear();
+}
+
 void TForm3::TerminePeintre() {
+  RendTextes();
   if (peintre_.isActive()) peintre_.end();
 }
 

@@ -38,6 +38,16 @@ TEST_F(BancQt, TextIsBlackThenRedFromThePaletteAndTheColourOutlivesTheRun) {
   EXPECT_LT(Encre(second, kRouge).top(), 18);
 }
 
+TEST_F(BancQt, ATextPartlyBlankedByALaterOneKeepsItsOtherPart) {
+  const int etroit = Hote.Fenetre().LargeurTexte("i");
+
+  Lance({"PRINT \"HHHH\"", "COLOR 4,0", "LOCATE 1,1", "PRINT \"i\""});
+
+  const QImage image = Ecran();
+  EXPECT_GE(Encre(image, kNoir).left(), etroit);
+  EXPECT_LT(Encre(image, kRouge).right(), etroit);
+}
+
 // Pixels after a program: those that must be black and those that must be white.
 struct CasDessin {
   std::vector<std::string> Lignes;
