@@ -15,7 +15,8 @@ struct CasTouche {
   Qt::KeyboardModifiers Modificateurs;
   QString Texte;
   bool Arret;
-  std::string Lue;  // what INKEY$ then gives
+  std::string Lue;       // what INKEY$ then gives
+  quint32 Symbole = 0;   // the system's own code of the key
 };
 
 class Frappe : public ::testing::TestWithParam<CasTouche> {};
@@ -23,7 +24,7 @@ class Frappe : public ::testing::TestWithParam<CasTouche> {};
 TEST_P(Frappe, StopsOrRecordsTheCharacter) {
   const CasTouche& cas = GetParam();
   ClavierQt clavier;
-  const QKeyEvent touche(QEvent::KeyPress, cas.Touche, cas.Modificateurs, cas.Texte);
+  const QKeyEvent touche(QEvent::KeyPress, cas.Touche, cas.Modificateurs, 0, cas.Symbole, 0, cas.Texte);
 
   EXPECT_EQ(clavier.Frappe(touche), cas.Arret || !cas.Lue.empty());
   EXPECT_EQ(clavier.ArretDemande(), cas.Arret);
@@ -35,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
     Clavier, Frappe,
     ::testing::Values(CasTouche{"echap", Qt::Key_Escape, Qt::NoModifier, "\x1b", true, ""},
                       CasTouche{"ctrl pause", Qt::Key_Pause, Qt::ControlModifier, "", true, ""},
+                      CasTouche{"ctrl pause xkb", 0, Qt::ControlModifier, "", true, "", 0xff6b},
                       CasTouche{"pause", Qt::Key_Pause, Qt::NoModifier, "", false, ""},
                       CasTouche{"break", Qt::Key_Cancel, Qt::ControlModifier, "", true, ""},
                       CasTouche{"a", Qt::Key_A, Qt::NoModifier, "a", false, "a"},
