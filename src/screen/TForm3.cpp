@@ -74,11 +74,12 @@ void TForm3::DessineTexte(int x, int y, const std::string& texte) {
   for (const char c : texte) {
     const auto octet = static_cast<unsigned char>(c);
     if (position > width()) break;
-    const QRect encre = encres_[octet].translated(static_cast<int>(position), y + ascendante_);
-    if (glyphes_[octet] != 0 && encre.right() >= 0) {
+    const QRect& encre = encres_[octet];
+    // Only glyphs that reach the client area are kept, so their positions stay small.
+    if (glyphes_[octet] != 0 && position + encre.x() + encre.width() > 0) {
       glyphes.push_back(glyphes_[octet]);
       positions.push_back(QPointF(static_cast<qreal>(position), 0));
-      nouveau.Encre |= encre;
+      nouveau.Encre |= encre.translated(static_cast<int>(position), y + ascendante_);
     }
     position += largeurs_[octet];
   }
