@@ -1,0 +1,30 @@
+#include "screen/MessagesQt.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "screen/TexteQt.h"
+
+namespace korvane {
+
+void MessagesQt::Affiche(const std::string& texte) { Boite(texte)->exec(); }
+
+std::unique_ptr<QMessageBox> MessagesQt::Boite(const std::string& texte) const {
+  auto boite = std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Korvane"),
+                                             DepuisCp1252(texte), QMessageBox::Ok, parent_);
+  // A program's text is shown as it is, even when it looks like markup.
+  boite->setTextFormat(Qt::PlainText);
+  return boite;
+}
+
+bool ChargeTraductionsQt(QCoreApplication& application) {
+  auto* traduction = new QTranslator(&application);
+  if (!traduction->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete traduction;
+    return false;
+  }
+  return QCoreApplication::installTranslator(traduction);
+}
+
+}  // namespace korvane

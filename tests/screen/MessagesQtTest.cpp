@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include "screen/MessagesQt.h"
+#include "support/Banc.h"
+
+namespace korvane::test {
+namespace {
+
+TEST(BoitesMessageQt, TheBoxShowsTheTextAsItIsUnderTheApplicationsTitle) {
+  const auto boite = MessagesQt().Boite(Cp("<b>Fichier</b> introuvable : été"));
+
+  EXPECT_EQ(boite->windowTitle(), "Korvane");
+  EXPECT_EQ(boite->text(), "<b>Fichier</b> introuvable : été");
+  EXPECT_EQ(boite->textFormat(), Qt::PlainText);
+  EXPECT_EQ(boite->standardButtons(), QMessageBox::Ok);
+}
+
+TEST(BoitesMessageQt, StandardButtonsReadInFrench) {
+  ASSERT_TRUE(ChargeTraductionsQt(*QApplication::instance()));
+  QMessageBox boite;
+  boite.setStandardButtons(QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+  QStringList textes;
+  for (const auto bouton : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+    textes << boite.button(bouton)->text().remove('&');
+  EXPECT_EQ(textes, QStringList({"OK", "Oui", "Non", "Annuler"}));
+}
+
+}  // namespace
+}  // namespace korvane::test
