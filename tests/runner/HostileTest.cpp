@@ -1,6 +1,7 @@
 // korvane-run used as a hostile user would: odd files, closed or full outputs, signals,
 // memory limits. Each case is a shell script run in a fresh folder holding the programs
-// below, with $R naming korvane-run.
+// below, with $R naming korvane-run and `pret PID` waiting until that process is
+// korvane-run and catches SIGINT (a signal sent earlier would find the shell's handling).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -78,20 +79,20 @@ const CasHostile kCas[] = {
     // The shell holds each FIFO open for reading and writing (fd 3) without reading it, so
     // that no step waits for a partner.
     {"SIGINT during INPUT on a FIFO",
-     "mkfifo e; exec 3<>e; $R saisie.bas < e & p=$!; sleep 0.3; kill -INT $p; wait $p", kSortieArret,
+     "mkfifo e; exec 3<>e; $R saisie.bas < e & p=$!; pret $p; sleep 0.2; kill -INT $p; wait $p", kSortieArret,
      "Arrêt à la ligne 3", "avant\n"},
-    {"SIGHUP stops a loop", "$R boucle.bas & p=$!; sleep 0.3; kill -HUP $p; wait $p", kSortieArret,
+    {"SIGHUP stops a loop", "$R boucle.bas & p=$!; pret $p; sleep 0.2; kill -HUP $p; wait $p", kSortieArret,
      "Arrêt à la ligne ", "bonjour\n"},
     {"SIGINT while PRINT# waits on a FIFO",
-     "mkfifo tube; exec 3<>tube; $R canal.bas & p=$!; sleep 0.3; kill -INT $p; cat <&3 > /dev/null & c=$!; "
+     "mkfifo tube; exec 3<>tube; $R canal.bas & p=$!; pret $p; sleep 0.2; kill -INT $p; cat <&3 > /dev/null & c=$!; "
      "wait $p; r=$?; kill $c; exit $r",
      kSortieArret, "Arrêt à la ligne ", ""},
     {"SIGTERM while LPRINT waits on a FIFO",
-     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; sleep 0.3; kill -TERM $p; "
+     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; pret $p; sleep 0.2; kill -TERM $p; "
      "cat <&3 > /dev/null & c=$!; wait $p; r=$?; kill $c; exit $r",
      kSortieArret, "Arrêt à la ligne ", ""},
     {"a stopped run gives up a reader that never reads",
-     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; sleep 0.3; kill -INT $p; wait $p",
+     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; pret $p; sleep 0.2; kill -INT $p; wait $p",
      kSortieEchec, "Écriture sur l'imprimante abandonnée", ""},
     {"colour reset on a terminal", "script -qec \"$R couleur.bas\" /dev/null", 0, "", "rouge\r\n\x1b[0m"},
     {"memory exhausted by strings", "ulimit -v 100000; $R memoire.bas", kSortieEchec, "Mémoire insuffisante", "",
@@ -113,6 +114,8 @@ TEST_P(Hostile, EndsWithTheRightStatusAndMessage) {
   for (const Fixture& f : kProgrammes) test::EcritFichier(dossier.Chemin() / f.nom, f.source);
   const test::Commande resultat =
       test::Lance("cd " + test::Citation(dossier.Chemin().string()) + " && R=" + test::Citation(KORVANE_RUN_PATH) +
+                      " && pret() { until [ \"$(cat /proc/$1/comm)\" = korvane-run ] &&"
+                      " [ $(( 0x$(awk '/^SigCgt/ {print $2}' /proc/$1/status) & 2 )) -ne 0 ]; do sleep 0.02; done; }"
                       " && { " + cas.script + "; }",
                   "");
   EXPECT_EQ(resultat.Statut, cas.statut) << resultat.Erreurs;
