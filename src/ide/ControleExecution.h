@@ -1,0 +1,58 @@
+#pragma once
+// The run commands of the editor windows: run, continue, breakpoint and step mode. Their
+// state (the line a continue resumes at, step mode) belongs to the application and is shared
+// by every editor window; a continue in another window resumes at the same line index there.
+
+#include <string>
+
+#include "interpreter/Interpreteur.h"
+
+namespace korvane {
+
+// What the run commands need of an editor window. Texts are Windows-1252.
+class DocumentExecutable {
+ public:
+  virtual ~DocumentExecutable() = default;
+  virtual const Programme& Texte() const = 0;
+  virtual std::string NomFichier() const = 0;
+  // Removes the step marker from every line.
+  virtual void Raz() = 0;
+  // Replaces line `ligne`'s text; the caret stays where it was.
+  virtual void ChangeLigne(int ligne, const std::string& texte) = 0;
+  virtual int LigneCurseur() const = 0;
+  // The caret at the beginning of line `ligne`.
+  virtual void PlaceCurseur(int ligne) = 0;
+  // Read-only while a run is in progress.
+  virtual void ChangeLectureSeule(bool oui) = 0;
+};
+
+class ControleExecution {
+ public:
+  // Failures the core does not report itself are shown through `messages`.
+  ControleExecution(Interpreteur& interpreteur, BoitesMessage& messages)
+      : interpreteur_(interpreteur), messages_(messages) {}
+
+  // Each command returns false, doing nothing, while a run is in progress.
+  bool Executer(DocumentExecutable& document);
+  bool Continuer2(DocumentExecutable& document);
+  bool Arret(DocumentExecutable& document);
+  void Pasapas(bool coche) { PasAPas = coche ? 1 : 0; }
+  // An editor window becomes active (step mode off), loses the focus, or closes: the run's
+  // files are closed each time.
+  void Activation();
+  void Desactivation();
+
+  bool EnCours() const { return enCours_; }
+
+  int LigneCourante = 0;
+  int PasAPas = 0;
+
+ private:
+  void Lance(DocumentExecutable& document);
+
+  Interpreteur& interpreteur_;
+  BoitesMessage& messages_;
+  bool enCours_ = false;
+};
+
+}  // namespace korvane
