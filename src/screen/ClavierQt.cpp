@@ -16,14 +16,13 @@ constexpr std::size_t kTouchesEnAttente = 256;
 // Under X11 and Wayland, Ctrl+Pause is the symbol Break, which Qt gives with no key code.
 constexpr quint32 kSymboleXkbBreak = 0xff6b;
 
-// Échap, Ctrl+Pause, or Break where the system gives that key its own code.
-bool EstToucheArret(const QKeyEvent& touche) {
+}  // namespace
+
+bool ClavierQt::EstToucheArret(const QKeyEvent& touche) {
   const bool ctrl = touche.modifiers().testFlag(Qt::ControlModifier);
   return touche.key() == Qt::Key_Escape || touche.key() == Qt::Key_Cancel || (ctrl && touche.key() == Qt::Key_Pause) ||
          touche.nativeVirtualKey() == kSymboleXkbBreak;
 }
-
-}  // namespace
 
 std::string ClavierQt::ToucheLue() {
   if (touches_.empty()) return {};

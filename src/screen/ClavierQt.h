@@ -18,6 +18,8 @@ class ClavierQt : public Clavier {
   // keys reach it.
   bool ArretDemande() override;
 
+  // Échap, Ctrl+Pause, or Break where the system gives that key its own code.
+  static bool EstToucheArret(const QKeyEvent& touche);
   // A key pressed in the run window; false when it is neither a stop key nor a character.
   bool Frappe(const QKeyEvent& touche);
   void DemandeArret() { arret_ = true; }

@@ -28,6 +28,8 @@ class HoteQt {
   Peripheriques Monde();
   TForm3& Fenetre() { return fenetre_; }
   TForm12& Saisie() { return saisie_; }
+  // The editor stops a run through it too.
+  ClavierQt& Clavier() { return clavier_; }
 
  private:
   BoitesMessage& messages_;
