@@ -9,7 +9,7 @@ namespace korvane {
 
 namespace {
 
-// Hiding the patterns shows each label exactly as the description writes it.
+// Hiding the patterns that Qt needs shows each label exactly as written.
 QString ChoisitFichier(QWidget* parent, QFileDialog::AcceptMode mode, const QString& titre, const QString& filtre,
                        const QString& nom) {
   QFileDialog dialogue(parent, titre);

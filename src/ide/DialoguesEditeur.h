@@ -1,6 +1,6 @@
 #pragma once
 // The modal dialogs of an editor window, behind an interface so that tests answer them.
-// Filters are written as the description writes them: "label|patterns|label|patterns".
+// A filter is a list of pairs "label|patterns|label|patterns", each label shown as written.
 
 #include <QString>
 #include <QStringList>
@@ -23,8 +23,8 @@ class DialoguesEditeur {
   virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
 };
 
-// A description filter as Qt name filters, each ending with its patterns in parentheses
-// ("*.*" matches every name, as it does on the description's platform).
+// Such a filter as Qt name filters, each ending with its patterns in parentheses ("*.*"
+// becomes "*", as the user means every file, names without a dot included).
 QStringList FiltresQt(const QString& filtre);
 
 // The dialogs shown to the user.
