@@ -1,0 +1,68 @@
+#include "ide/DialoguesEditeur.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace korvane {
+
+namespace {
+
+// Hiding the patterns that Qt needs shows each label exactly as written.
+QString ChoisitFichier(QWidget* parent, QFileDialog::AcceptMode mode, const QString& titre, const QString& filtre,
+                       const QString& nom) {
+  QFileDialog dialogue(parent, titre);
+  dialogue.setAcceptMode(mode);
+  dialogue.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialogue.setOption(QFileDialog::HideNameFilterDetails);
+  dialogue.setNameFilters(FiltresQt(filtre));
+  // A wildcard name only filters the list; the user types the real name.
+  if (!nom.contains(QLatin1Char('*'))) dialogue.selectFile(nom);
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return {};
+  return dialogue.selectedFiles().front();
+}
+
+}  // namespace
+
+QStringList FiltresQt(const QString& filtre) {
+  const QStringList parties = filtre.split(QLatin1Char('|'));
+  QStringList filtres;
+  for (qsizetype i = 0; i + 1 < parties.size(); i += 2) {
+    QStringList motifs = parties[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& motif : motifs)
+      if (motif == QLatin1String("*.*")) motif = QStringLiteral("*");
+    filtres << parties[i] + QStringLiteral(" (") + motifs.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return filtres;
+}
+
+QString DialoguesQt::NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) {
+  return ChoisitFichier(parent, QFileDialog::AcceptSave, QString(), filtre, nom);
+}
+
+QString DialoguesQt::NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) {
+  return ChoisitFichier(parent, QFileDialog::AcceptOpen, titre, filtre, nom);
+}
+
+bool DialoguesQt::DialogueImpression(QWidget* parent) {
+  QPrinter imprimante;
+  QPrintDialog dialogue(&imprimante, parent);
+  return dialogue.exec() == QDialog::Accepted;
+}
+
+Reponse DialoguesQt::Confirmation(QWidget* parent, const QString& texte) {
+  QMessageBox boite(QMessageBox::Question, QStringLiteral("Korvane"), texte,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  boite.setTextFormat(Qt::PlainText);
+  switch (boite.exec()) {
+    case QMessageBox::Yes:
+      return Reponse::Oui;
+    case QMessageBox::No:
+      return Reponse::Non;
+    default:
+      return Reponse::Annuler;
+  }
+}
+
+}  // namespace korvane

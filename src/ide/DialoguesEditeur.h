@@ -1,0 +1,39 @@
+#pragma once
+// The modal dialogs of an editor window, behind an interface so that tests answer them.
+// A filter is a list of pairs "label|patterns|label|patterns", each label shown as written.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace korvane {
+
+enum class Reponse { Oui, Non, Annuler };
+
+class DialoguesEditeur {
+ public:
+  virtual ~DialoguesEditeur() = default;
+  // The chosen path, or empty when the user cancels.
+  virtual QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) = 0;
+  virtual QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) = 0;
+  // The print dialog: true when the user asks to print.
+  virtual bool DialogueImpression(QWidget* parent) = 0;
+  // A confirmation box with the buttons Oui, Non and Annuler.
+  virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
+};
+
+// Such a filter as Qt name filters, each ending with its patterns in parentheses ("*.*"
+// becomes "*", as the user means every file, names without a dot included).
+QStringList FiltresQt(const QString& filtre);
+
+// The dialogs shown to the user.
+class DialoguesQt : public DialoguesEditeur {
+ public:
+  QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) override;
+  QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) override;
+  bool DialogueImpression(QWidget* parent) override;
+  Reponse Confirmation(QWidget* parent, const QString& texte) override;
+};
+
+}  // namespace korvane

@@ -1,0 +1,226 @@
+#include "ide/TEditeur.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "base/EchecExecution.h"
+#include "colmemo/EditorRules.h"
+#include "screen/TexteQt.h"
+
+namespace korvane {
+
+namespace {
+
+const QString kFiltreBasic = QStringLiteral("Fichiers basic (*.bas)|*.bas|Tous les fichiers|*.*");
+const QString kFiltreImport =
+    QStringLiteral("Fichiers basic (*.bas)|*.bas|Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*");
+const QString kTexteInitial = QStringLiteral("DIM X AS STRING\nDIM I AS INTEGER\nDIM R AS REAL\nDIM A(10) AS STRING\n");
+
+QString Echec(const char* action, const QString& chemin, const QString& raison) {
+  return QString::fromUtf8(action) + QStringLiteral(" « ") + chemin + QStringLiteral(" » : ") + raison;
+}
+
+}  // namespace
+
+QString AvecExtensionBas(const QString& chemin) {
+  const qsizetype debutNom = chemin.lastIndexOf(QLatin1Char('/')) + 1;
+  const qsizetype point = chemin.indexOf(QLatin1Char('.'), debutNom);
+  return (point < 0 ? chemin : chemin.left(point)) + QStringLiteral(".bas");
+}
+
+TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
+    : QWidget(parent), services_(services), memo_(new colmemo::TColorMemo(this)), programme_(*memo_->document()) {
+  resize(502, 265);
+  auto* disposition = new QVBoxLayout(this);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  disposition->addWidget(memo_);
+  memo_->setFont(PoliceEditeur());
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  colmemo::SetEditorColorRules(memo_->ColorRules());
+  memo_->setPlainText(kTexteInitial);
+  memo_->moveCursor(QTextCursor::End);
+}
+
+bool TEditeur::Modifie() const { return memo_->document()->isModified(); }
+
+void TEditeur::Signale(const QString& texte) { services_.Messages.Affiche(VersCp1252(texte)); }
+
+bool TEditeur::OpenFile(const QString& fileName) {
+  QString raison;
+  const std::optional<Source> source = LitSource(fileName, raison);
+  if (!source) {
+    Signale(Echec("Impossible d'ouvrir", fileName, raison));
+    return false;
+  }
+  nomFichier_ = fileName;
+  codage_ = source->Codage;
+  memo_->setPlainText(source->Lignes.isEmpty() ? QString()
+                                               : source->Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  // setPlainText has also cleared the modified flag and the undo history.
+  memo_->moveCursor(QTextCursor::Start);
+  return true;
+}
+
+bool TEditeur::SaveAs() {
+  const QString choisi = services_.Dialogues.NomEnregistrement(this, kFiltreBasic, QStringLiteral("*.bas"));
+  if (choisi.isEmpty()) return true;
+  const QString chemin = AvecExtensionBas(choisi);
+  if (!EcritDans(chemin)) return false;
+  nomFichier_ = chemin;
+  setWindowTitle(QStringLiteral("Korvane - ") + QFileInfo(chemin).fileName());
+  return true;
+}
+
+bool TEditeur::Enregistrer() { return nomFichier_.isEmpty() ? SaveAs() : EcritDans(nomFichier_); }
+
+bool TEditeur::EcritDans(const QString& chemin) {
+  QString raison;
+  const std::optional<Encodage> ecrit = EcritSource(chemin, LignesSansMarquePas(), codage_, raison);
+  if (!ecrit) {
+    memo_->document()->setModified(true);
+    Signale(Echec("Impossible d'enregistrer", chemin, raison));
+    return false;
+  }
+  codage_ = *ecrit;
+  Raz();
+  memo_->document()->setModified(false);
+  return true;
+}
+
+bool TEditeur::Importer() {
+  const QString chemin =
+      services_.Dialogues.NomOuverture(this, QStringLiteral("Insérer fichier"), kFiltreImport, QStringLiteral("*.txt"));
+  if (chemin.isEmpty()) return true;
+  QString raison;
+  const std::optional<Source> source = LitSource(chemin, raison);
+  if (!source) {
+    Signale(Echec("Impossible d'importer", chemin, raison));
+    return false;
+  }
+  if (source->Lignes.isEmpty()) return true;
+  memo_->insertPlainText(source->Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  return true;
+}
+
+bool TEditeur::Imprimer() {
+  if (!services_.Dialogues.DialogueImpression(this)) return true;
+  try {
+    ImprimeLignes(LignesSansMarquePas(), services_.Sortie, services_.Messages, memo_->font());
+  } catch (const EchecExecution& echec) {
+    Signale(QString::fromUtf8(echec.what()));
+    return false;
+  }
+  Raz();
+  return true;
+}
+
+void TEditeur::Raz() {
+  // One copy of the text finds the markers faster than a walk over the blocks; its offsets
+  // are the document's positions.
+  const QString texte = memo_->document()->toPlainText();
+  std::vector<qsizetype> marques;
+  for (qsizetype p = texte.indexOf(kMarquePas); p >= 0; p = texte.indexOf(kMarquePas, p + 1))
+    if (p == 0 || texte[p - 1] == QLatin1Char('\n')) marques.push_back(p);
+  if (marques.empty()) return;
+
+  // The text from the first marker to the last is replaced at once: one undo step and one
+  // change, however many lines lose their marker.
+  const qsizetype debut = marques.front();
+  const qsizetype fin = marques.back() + 1;
+  QString sansMarques;
+  sansMarques.reserve(fin - debut);
+  for (std::size_t i = 0; i + 1 < marques.size(); ++i)
+    sansMarques += QStringView(texte).mid(marques[i] + 1, marques[i + 1] - marques[i] - 1);
+  // The caret and the selection keep their characters.
+  const auto apres = [&](int position) {
+    return position - static_cast<int>(std::lower_bound(marques.begin(), marques.end(), position) - marques.begin());
+  };
+  QTextCursor visible = memo_->textCursor();
+  const int ancre = apres(visible.anchor());
+  const int position = apres(visible.position());
+
+  QTextCursor curseur(memo_->document());
+  curseur.setPosition(static_cast<int>(debut));
+  curseur.setPosition(static_cast<int>(fin), QTextCursor::KeepAnchor);
+  curseur.insertText(sansMarques);
+  // Only a caret the replacement moved is put back, as setting it scrolls the view to it.
+  if (memo_->textCursor().anchor() == ancre && memo_->textCursor().position() == position) return;
+  visible.setPosition(ancre);
+  visible.setPosition(position, QTextCursor::KeepAnchor);
+  memo_->setTextCursor(visible);
+}
+
+QStringList TEditeur::LignesSansMarquePas() const {
+  QStringList lignes;
+  const int nombre = programme_.NbLignes();
+  lignes.reserve(nombre);
+  QTextBlock bloc = memo_->document()->begin();
+  for (int i = 0; i < nombre; ++i, bloc = bloc.next()) {
+    QString texte = bloc.text();
+    if (texte.startsWith(kMarquePas)) texte.remove(0, 1);
+    lignes << texte;
+  }
+  return lignes;
+}
+
+void TEditeur::Copier() { memo_->copy(); }
+void TEditeur::Couper() { memo_->cut(); }
+void TEditeur::Coller() { memo_->paste(); }
+void TEditeur::ToutSelectionner() { memo_->selectAll(); }
+
+bool TEditeur::FormCloseQuery() {
+  if (!Modifie()) return true;
+  const QString question = QStringLiteral("Enregistrer changements dans '%1'?").arg(QFileInfo(nomFichier_).fileName());
+  switch (services_.Dialogues.Confirmation(this, question)) {
+    case Reponse::Oui:
+      // A failed save keeps the window, and the document, open.
+      return Enregistrer();
+    case Reponse::Non:
+      return true;
+    case Reponse::Annuler:
+      break;
+  }
+  return false;
+}
+
+void TEditeur::FormClose() {
+  if (surFermeture_) surFermeture_();
+}
+
+void TEditeur::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TEditeur::RemplaceLigne(int index, const QString& texte) {
+  const QTextBlock bloc = memo_->document()->findBlockByNumber(index);
+  if (!bloc.isValid()) return;
+  QTextCursor curseur(bloc);
+  curseur.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  curseur.insertText(texte);
+}
+
+int TEditeur::LigneCurseur() const { return memo_->textCursor().blockNumber(); }
+
+void TEditeur::PlaceCurseur(int ligne) {
+  const QTextBlock bloc = memo_->document()->findBlockByNumber(ligne);
+  if (!bloc.isValid()) return;
+  memo_->setTextCursor(QTextCursor(bloc));
+  memo_->ensureCursorVisible();
+}
+
+void TEditeur::LectureSeule(bool oui) { memo_->setReadOnly(oui); }
+
+}  // namespace korvane

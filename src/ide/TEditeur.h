@@ -1,0 +1,89 @@
+#pragma once
+// An editor window: one BASIC program in a colour memo, with its file, print and clipboard
+// commands. It lives in the main window's multiple-document area; whoever creates it sets
+// its caption and frees it once it has closed.
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <utility>
+
+#include "colmemo/ColorMemo.h"
+#include "ide/DialoguesEditeur.h"
+#include "ide/FichierSource.h"
+#include "ide/ProgrammeDocument.h"
+#include "screen/Impression.h"
+
+class QCloseEvent;
+
+namespace korvane {
+
+// The step marker, first character of the line where a step run stopped.
+inline constexpr QChar kMarquePas{0x2022};
+
+// What an editor window asks of the application.
+struct ServicesEditeur {
+  DialoguesEditeur& Dialogues;
+  BoitesMessage& Messages;
+  SortieImpression Sortie;
+};
+
+// `chemin` with its file name cut at its first "." and ".bas" appended; dots in folders stay.
+QString AvecExtensionBas(const QString& chemin);
+
+class TEditeur : public QWidget {
+ public:
+  explicit TEditeur(const ServicesEditeur& services, QWidget* parent = nullptr);
+
+  colmemo::TColorMemo* Memo1() const { return memo_; }
+  const QString& NomFichier() const { return nomFichier_; }
+  bool Modifie() const;
+  Encodage Codage() const { return codage_; }
+
+  // File commands. Each failure is shown in a message box and leaves the file on disk and the
+  // document as they were, with the modified flag set; they then return false.
+  bool OpenFile(const QString& fileName);
+  // A cancelled dialog does nothing and is no failure.
+  bool SaveAs();
+  bool Enregistrer();
+  bool Importer();
+  bool Imprimer();
+
+  void Raz();
+  void Copier();
+  void Couper();
+  void Coller();
+  void ToutSelectionner();
+
+  // May the window close? Asks to save a modified document.
+  bool FormCloseQuery();
+  // The window has closed: runs the hook (the owner closes the program's files there).
+  void FormClose();
+  void SurFermeture(std::function<void()> hook) { surFermeture_ = std::move(hook); }
+
+  // What the run control reads and changes. Lines are the document's real lines.
+  const Programme& TexteProgramme() const { return programme_; }
+  void RemplaceLigne(int index, const QString& texte);
+  int LigneCurseur() const;
+  void PlaceCurseur(int ligne);
+  void LectureSeule(bool oui);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // The program's lines as Raz leaves them.
+  QStringList LignesSansMarquePas() const;
+  bool EcritDans(const QString& chemin);
+  void Signale(const QString& texte);
+
+  ServicesEditeur services_;
+  colmemo::TColorMemo* memo_;
+  ProgrammeDocument programme_;
+  QString nomFichier_;
+  Encodage codage_ = Encodage::Utf8;
+  std::function<void()> surFermeture_;
+};
+
+}  // namespace korvane
