@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,6 +13,7 @@
 
 #include "base/EchecExecution.h"
 #include "colmemo/EditorRules.h"
+#include "screen/ClavierQt.h"
 #include "screen/TexteQt.h"
 
 namespace korvane {
@@ -35,7 +38,11 @@ QString AvecExtensionBas(const QString& chemin) {
 }
 
 TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
-    : QWidget(parent), services_(services), memo_(new colmemo::TColorMemo(this)), programme_(*memo_->document()) {
+    : QWidget(parent),
+      services_(services),
+      memo_(new colmemo::TColorMemo(this)),
+      programme_(*memo_->document()),
+      recherche_(*memo_, services_.Messages) {
   resize(502, 265);
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
@@ -47,6 +54,7 @@ TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
   colmemo::SetEditorColorRules(memo_->ColorRules());
   memo_->setPlainText(kTexteInitial);
   memo_->moveCursor(QTextCursor::End);
+  memo_->installEventFilter(this);
 }
 
 bool TEditeur::Modifie() const { return memo_->document()->isModified(); }
@@ -196,6 +204,13 @@ void TEditeur::FormClose() {
 }
 
 void TEditeur::closeEvent(QCloseEvent* event) {
+  // A running program is stopped first; the window is asked to close again after the run.
+  if (memo_->isReadOnly()) {
+    fermetureApresRun_ = true;
+    if (surArret_) surArret_();
+    event->ignore();
+    return;
+  }
   if (!FormCloseQuery()) {
     event->ignore();
     return;
@@ -221,6 +236,37 @@ void TEditeur::PlaceCurseur(int ligne) {
   memo_->ensureCursorVisible();
 }
 
-void TEditeur::LectureSeule(bool oui) { memo_->setReadOnly(oui); }
+void TEditeur::LectureSeule(bool oui) {
+  memo_->setReadOnly(oui);
+  if (oui || !fermetureApresRun_) return;
+  fermetureApresRun_ = false;
+  QTimer::singleShot(0, this, &QWidget::close);
+}
+
+bool TEditeur::eventFilter(QObject* objet, QEvent* evenement) {
+  if (objet != memo_ || evenement->type() != QEvent::KeyPress) return QWidget::eventFilter(objet, evenement);
+  const auto& touche = static_cast<const QKeyEvent&>(*evenement);
+  if (memo_->isReadOnly()) {
+    if (!ClavierQt::EstToucheArret(touche) || !surArret_) return false;
+    surArret_();
+    return true;
+  }
+  const bool entree = touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter;
+  if (!entree || touche.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier) ||
+      LigneCurseur() == 0)
+    return false;
+  NouvelleLigneIndentee();
+  return true;
+}
+
+void TEditeur::NouvelleLigneIndentee() {
+  constexpr qsizetype kIndentationMax = 255;
+  const QString ligne = memo_->textCursor().block().text();
+  qsizetype marge = 0;
+  while (marge < ligne.size() && marge < kIndentationMax && (ligne[marge] == u' ' || ligne[marge] == u'\t')) ++marge;
+  QTextCursor curseur = memo_->textCursor();
+  curseur.insertText(QStringLiteral("\n") + ligne.left(marge));
+  memo_->setTextCursor(curseur);
+}
 
 }  // namespace korvane

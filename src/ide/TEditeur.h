@@ -13,6 +13,7 @@
 #include "ide/DialoguesEditeur.h"
 #include "ide/FichierSource.h"
 #include "ide/ProgrammeDocument.h"
+#include "ide/RechercheMemo.h"
 #include "screen/Impression.h"
 
 class QCloseEvent;
@@ -62,20 +63,29 @@ class TEditeur : public QWidget {
   void FormClose();
   void SurFermeture(std::function<void()> hook) { surFermeture_ = std::move(hook); }
 
+  // Find, find next and replace (Chercher, Find, Continuer, Remplacer, Replace).
+  TRechercheMemo& Recherche() { return recherche_; }
+
   // What the run control reads and changes. Lines are the document's real lines.
   const Programme& TexteProgramme() const { return programme_; }
   void RemplaceLigne(int index, const QString& texte);
   int LigneCurseur() const;
   void PlaceCurseur(int ligne);
+  // Read-only while a program runs; a close asked meanwhile happens once the run is over.
   void LectureSeule(bool oui);
+  // What the window does with Ctrl+Pause or Échap while a program runs: stop it.
+  void SurArret(std::function<void()> hook) { surArret_ = std::move(hook); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
   // The program's lines as Raz leaves them.
   QStringList LignesSansMarquePas() const;
   bool EcritDans(const QString& chemin);
+  // Enter: a line break followed by the caret line's leading blanks and tabs.
+  void NouvelleLigneIndentee();
   void Signale(const QString& texte);
 
   ServicesEditeur services_;
@@ -84,6 +94,9 @@ class TEditeur : public QWidget {
   QString nomFichier_;
   Encodage codage_ = Encodage::Utf8;
   std::function<void()> surFermeture_;
+  std::function<void()> surArret_;
+  bool fermetureApresRun_ = false;
+  TRechercheMemo recherche_;
 };
 
 }  // namespace korvane

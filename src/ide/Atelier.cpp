@@ -1,0 +1,64 @@
+#include "ide/Atelier.h"
+
+#include "screen/TexteQt.h"
+
+namespace korvane {
+
+namespace {
+
+// The run commands' view of an editor window.
+class DocumentEditeur : public DocumentExecutable {
+ public:
+  explicit DocumentEditeur(TEditeur& editeur) : editeur_(editeur) {}
+  const Programme& Texte() const override { return editeur_.TexteProgramme(); }
+  std::string NomFichier() const override { return VersCp1252(editeur_.NomFichier()); }
+  void Raz() override { editeur_.Raz(); }
+  void ChangeLigne(int ligne, const std::string& texte) override { editeur_.RemplaceLigne(ligne, DepuisCp1252(texte)); }
+  int LigneCurseur() const override { return editeur_.LigneCurseur(); }
+  void PlaceCurseur(int ligne) override { editeur_.PlaceCurseur(ligne); }
+  void ChangeLectureSeule(bool oui) override { editeur_.LectureSeule(oui); }
+
+ private:
+  TEditeur& editeur_;
+};
+
+}  // namespace
+
+Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression)
+    : messages_(messages),
+      dialogues_(dialogues),
+      impression_(impression),
+      imprimante_(messages, impression),
+      hote_(messages, imprimante_),
+      interpreteur_(hote_.Monde()),
+      controle_(interpreteur_, messages),
+      variable_(interpreteur_) {}
+
+std::unique_ptr<TEditeur> Atelier::NouvelEditeur(QWidget* parent) {
+  auto editeur = std::make_unique<TEditeur>(ServicesEditeur{dialogues_, messages_, impression_}, parent);
+  editeur->SurFermeture([this] { controle_.Desactivation(); });
+  editeur->SurArret([this] { hote_.Clavier().DemandeArret(); });
+  return editeur;
+}
+
+bool Atelier::Executer(TEditeur& editeur) {
+  DocumentEditeur document(editeur);
+  return controle_.Executer(document);
+}
+
+bool Atelier::Continuer(TEditeur& editeur) {
+  DocumentEditeur document(editeur);
+  return controle_.Continuer2(document);
+}
+
+bool Atelier::Arret(TEditeur& editeur) {
+  DocumentEditeur document(editeur);
+  return controle_.Arret(document);
+}
+
+void Atelier::ListeSubs(TEditeur& editeur) {
+  const QStringList lignes = editeur.Memo1()->toPlainText().split(QLatin1Char('\n'));
+  if (const auto ligne = listeSel_.ListeSubs(lignes)) editeur.PlaceCurseur(*ligne);
+}
+
+}  // namespace korvane

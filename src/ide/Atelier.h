@@ -1,0 +1,59 @@
+#pragma once
+// The IDE's one application object: it owns the interpreter and its Qt host, the message
+// boxes, the printer, the single dialogs, and the run-control state that every editor window
+// shares (the line a continue resumes at, step mode, the parameters text).
+
+#include <memory>
+
+#include "ide/ControleExecution.h"
+#include "ide/DialoguesEditeur.h"
+#include "ide/TEditeur.h"
+#include "ide/TListeSel.h"
+#include "ide/TParametres.h"
+#include "ide/TTableSymboles.h"
+#include "ide/TVariable.h"
+#include "interpreter/Interpreteur.h"
+#include "screen/HoteQt.h"
+#include "screen/ImprimanteQt.h"
+
+namespace korvane {
+
+class Atelier {
+ public:
+  // The boxes, dialogs and print destination come from outside so that tests answer them.
+  Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression = {});
+  Atelier(const Atelier&) = delete;
+  Atelier& operator=(const Atelier&) = delete;
+
+  // A new editor window wired to the run commands; its owner shows it.
+  std::unique_ptr<TEditeur> NouvelEditeur(QWidget* parent = nullptr);
+
+  // The run commands and the dialogs of the debugging menus, on `editeur`.
+  bool Executer(TEditeur& editeur);
+  bool Continuer(TEditeur& editeur);
+  bool Arret(TEditeur& editeur);
+  void Pasapas(bool coche) { controle_.Pasapas(coche); }
+  void ListeSubs(TEditeur& editeur);
+  void Stats() { table_.Stats(interpreteur_); }
+  void Examiner() { variable_.Examiner(); }
+  void Param() { parametres_.Param(interpreteur_); }
+
+  ControleExecution& Controle() { return controle_; }
+  HoteQt& Hote() { return hote_; }
+  Interpreteur& Interprete() { return interpreteur_; }
+
+ private:
+  BoitesMessage& messages_;
+  DialoguesEditeur& dialogues_;
+  SortieImpression impression_;
+  ImprimanteQt imprimante_;
+  HoteQt hote_;
+  Interpreteur interpreteur_;
+  ControleExecution controle_;
+  TTableSymboles table_;
+  TVariable variable_;
+  TParametres parametres_;
+  TListeSel listeSel_;
+};
+
+}  // namespace korvane

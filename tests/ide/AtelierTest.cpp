@@ -1,0 +1,98 @@
+// The editor window and the run commands together, as the user drives them.
+#include "ide/Atelier.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+
+#include "ide/BancEditeur.h"
+
+namespace korvane {
+namespace {
+
+using test::FauxDialogues;
+using test::MessagesNotes;
+
+struct Poste {
+  MessagesNotes messages;
+  FauxDialogues dialogues;
+  QTemporaryDir pdf;
+  Atelier atelier{messages, dialogues, SortieImpression{false, pdf.path()}};
+  std::unique_ptr<TEditeur> editeur = atelier.NouvelEditeur();
+
+  explicit Poste(const QString& texte) { editeur->Memo1()->setPlainText(texte); }
+  QString Ligne(int k) const { return editeur->Memo1()->document()->findBlockByNumber(k).text(); }
+};
+
+bool AUneEncre(const QImage& image, QRect zone) {
+  for (int y = zone.top(); y <= zone.bottom(); ++y)
+    for (int x = zone.left(); x <= zone.right(); ++x)
+      if (image.pixelColor(x, y) != Qt::white) return true;
+  return false;
+}
+
+TEST(Atelier, F9DrawsOnTheRunWindowAndAnErrorPutsTheCaretOnItsLine) {
+  Poste p(QStringLiteral("DIM A AS INTEGER\nPRINT \"Bonjour\"\nA = B\nPRINT \"jamais\"\n"));
+  ASSERT_TRUE(p.atelier.Executer(*p.editeur));
+  const QImage ecran = p.atelier.Hote().Fenetre().grab().toImage();
+  EXPECT_TRUE(AUneEncre(ecran, QRect(0, 0, 60, 17)));
+  EXPECT_FALSE(AUneEncre(ecran, QRect(0, 22, 60, 12)));  // the line after the error never ran
+  EXPECT_EQ(p.editeur->LigneCurseur(), 2);
+  EXPECT_EQ(p.atelier.Controle().LigneCourante, 2);
+  EXPECT_EQ(p.messages.Textes.size(), 1);
+  EXPECT_FALSE(p.editeur->Memo1()->isReadOnly());
+}
+
+TEST(Atelier, EchapInTheEditorStopsAnEndlessLoopWithTheCaretOnItsLine) {
+  Poste p(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
+  bool lectureSeule = false;
+  QTimer::singleShot(50, [&] {
+    lectureSeule = p.editeur->Memo1()->isReadOnly();
+    QTest::keyClick(p.editeur->Memo1(), Qt::Key_Escape);
+  });
+  p.atelier.Executer(*p.editeur);
+  EXPECT_TRUE(lectureSeule);
+  EXPECT_EQ(p.editeur->LigneCurseur(), p.atelier.Controle().LigneCourante);
+  EXPECT_EQ(p.Ligne(0), QStringLiteral("DEBUT:"));
+  EXPECT_FALSE(p.editeur->Memo1()->isReadOnly());
+}
+
+TEST(Atelier, StepModeMarksTheNextLineWithABullet) {
+  Poste p(QStringLiteral("DIM A AS INTEGER\nA = 1\nA = 2\n"));
+  p.atelier.Pasapas(true);
+  p.atelier.Executer(*p.editeur);
+  EXPECT_EQ(p.Ligne(1), QStringLiteral("\u2022A = 1"));
+  p.editeur->Memo1()->moveCursor(QTextCursor::Start);
+  p.atelier.Arret(*p.editeur);  // F5 on line 0, then F7 resumes there
+  EXPECT_EQ(p.Ligne(0), QStringLiteral("\u00BBDIM A AS INTEGER"));
+  p.atelier.Continuer(*p.editeur);
+  EXPECT_EQ(p.Ligne(1), QStringLiteral("\u2022A = 1"));
+}
+
+TEST(Atelier, EnterKeepsTheIndentationExceptOnTheFirstLine) {
+  Poste p(QStringLiteral("\tREM premier\n\t\tPRINT \"x\""));
+  p.editeur->Memo1()->moveCursor(QTextCursor::End);
+  QTest::keyClick(p.editeur->Memo1(), Qt::Key_Return);
+  EXPECT_EQ(p.Ligne(2), QStringLiteral("\t\t"));
+  p.editeur->Memo1()->moveCursor(QTextCursor::Start);
+  p.editeur->Memo1()->moveCursor(QTextCursor::EndOfBlock);
+  QTest::keyClick(p.editeur->Memo1(), Qt::Key_Return);
+  EXPECT_EQ(p.Ligne(1), QString());
+}
+
+TEST(Atelier, ClosingDuringARunStopsItThenAsksAboutTheDocument) {
+  Poste p(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
+  p.dialogues.Choix = Reponse::Non;
+  p.editeur->Memo1()->document()->setModified(true);
+  p.editeur->show();
+  QTimer::singleShot(50, [&] { p.editeur->close(); });
+  p.atelier.Executer(*p.editeur);
+  EXPECT_TRUE(p.editeur->isVisible());  // the close waits for the end of the run
+  QTest::qWait(20);
+  EXPECT_FALSE(p.editeur->isVisible());
+  EXPECT_EQ(p.dialogues.Questions.size(), 1);
+}
+
+}  // namespace
+}  // namespace korvane
