@@ -68,11 +68,15 @@ bool ControleExecution::Arret(DocumentExecutable& document) {
 }
 
 void ControleExecution::Activation() {
+  if (enCours_) return;
   PasAPas = 0;
   static_cast<void>(interpreteur_.CloseAll());
 }
 
-void ControleExecution::Desactivation() { static_cast<void>(interpreteur_.CloseAll()); }
+// The run window and the input box take the focus during a run: the run's files stay open.
+void ControleExecution::Desactivation() {
+  if (!enCours_) static_cast<void>(interpreteur_.CloseAll());
+}
 
 void ControleExecution::Lance(DocumentExecutable& document) {
   int resultat = kContinue;

@@ -37,8 +37,8 @@ class ControleExecution {
   bool Continuer2(DocumentExecutable& document);
   bool Arret(DocumentExecutable& document);
   void Pasapas(bool coche) { PasAPas = coche ? 1 : 0; }
-  // An editor window becomes active (step mode off), loses the focus, or closes: the run's
-  // files are closed each time.
+  // An editor window becomes the active one among them (step mode off), stops being it, or
+  // closes: the run's files are closed each time, unless a run is in progress.
   void Activation();
   void Desactivation();
 

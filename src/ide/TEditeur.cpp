@@ -62,6 +62,7 @@ bool TEditeur::Modifie() const { return memo_->document()->isModified(); }
 void TEditeur::Signale(const QString& texte) { services_.Messages.Affiche(VersCp1252(texte)); }
 
 bool TEditeur::OpenFile(const QString& fileName) {
+  if (ExecutionEnCours()) return false;
   QString raison;
   const std::optional<Source> source = LitSource(fileName, raison);
   if (!source) {
@@ -78,6 +79,7 @@ bool TEditeur::OpenFile(const QString& fileName) {
 }
 
 bool TEditeur::SaveAs() {
+  if (ExecutionEnCours()) return false;
   const QString choisi = services_.Dialogues.NomEnregistrement(this, kFiltreBasic, QStringLiteral("*.bas"));
   if (choisi.isEmpty()) return true;
   const QString chemin = AvecExtensionBas(choisi);
@@ -87,7 +89,10 @@ bool TEditeur::SaveAs() {
   return true;
 }
 
-bool TEditeur::Enregistrer() { return nomFichier_.isEmpty() ? SaveAs() : EcritDans(nomFichier_); }
+bool TEditeur::Enregistrer() {
+  if (ExecutionEnCours()) return false;
+  return nomFichier_.isEmpty() ? SaveAs() : EcritDans(nomFichier_);
+}
 
 bool TEditeur::EcritDans(const QString& chemin) {
   QString raison;
@@ -104,6 +109,7 @@ bool TEditeur::EcritDans(const QString& chemin) {
 }
 
 bool TEditeur::Importer() {
+  if (ExecutionEnCours()) return false;
   const QString chemin =
       services_.Dialogues.NomOuverture(this, QStringLiteral("Insérer fichier"), kFiltreImport, QStringLiteral("*.txt"));
   if (chemin.isEmpty()) return true;
@@ -119,6 +125,7 @@ bool TEditeur::Importer() {
 }
 
 bool TEditeur::Imprimer() {
+  if (ExecutionEnCours()) return false;
   if (!services_.Dialogues.DialogueImpression(this)) return true;
   try {
     ImprimeLignes(LignesSansMarquePas(), services_.Sortie, services_.Messages, memo_->font());
@@ -205,7 +212,7 @@ void TEditeur::FormClose() {
 
 void TEditeur::closeEvent(QCloseEvent* event) {
   // A running program is stopped first; the window is asked to close again after the run.
-  if (memo_->isReadOnly()) {
+  if (ExecutionEnCours()) {
     fermetureApresRun_ = true;
     if (surArret_) surArret_();
     event->ignore();
@@ -246,7 +253,7 @@ void TEditeur::LectureSeule(bool oui) {
 bool TEditeur::eventFilter(QObject* objet, QEvent* evenement) {
   if (objet != memo_ || evenement->type() != QEvent::KeyPress) return QWidget::eventFilter(objet, evenement);
   const auto& touche = static_cast<const QKeyEvent&>(*evenement);
-  if (memo_->isReadOnly()) {
+  if (ExecutionEnCours()) {
     if (!ClavierQt::EstToucheArret(touche) || !surArret_) return false;
     surArret_();
     return true;

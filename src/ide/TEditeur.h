@@ -43,7 +43,8 @@ class TEditeur : public QWidget {
   Encodage Codage() const { return codage_; }
 
   // File commands. Each failure is shown in a message box and leaves the file on disk and the
-  // document as they were, with the modified flag set; they then return false.
+  // document as they were, with the modified flag set; they then return false. While a program
+  // runs they are refused, and return false too.
   bool OpenFile(const QString& fileName);
   // A cancelled dialog does nothing and is no failure.
   bool SaveAs();
@@ -75,6 +76,7 @@ class TEditeur : public QWidget {
   void LectureSeule(bool oui);
   // What the window does with Ctrl+Pause or Échap while a program runs: stop it.
   void SurArret(std::function<void()> hook) { surArret_ = std::move(hook); }
+  bool ExecutionEnCours() const { return memo_->isReadOnly(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

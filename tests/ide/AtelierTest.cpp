@@ -44,15 +44,21 @@ TEST(Atelier, F9DrawsOnTheRunWindowAndAnErrorPutsTheCaretOnItsLine) {
   EXPECT_FALSE(p.editeur->Memo1()->isReadOnly());
 }
 
-TEST(Atelier, EchapInTheEditorStopsAnEndlessLoopWithTheCaretOnItsLine) {
+TEST(Atelier, EchapInTheEditorStopsAnEndlessLoopWithTheCaretOnItsLineAndNothingElseRunsMeanwhile) {
   Poste p(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
+  p.dialogues.Fichier = p.pdf.filePath(QStringLiteral("copie.bas"));
   bool lectureSeule = false;
+  std::vector<bool> acceptes;
   QTimer::singleShot(50, [&] {
     lectureSeule = p.editeur->Memo1()->isReadOnly();
+    acceptes = {p.atelier.Executer(*p.editeur), p.atelier.Arret(*p.editeur), p.editeur->Enregistrer(),
+                p.editeur->Importer(), p.editeur->OpenFile(p.dialogues.Fichier)};
     QTest::keyClick(p.editeur->Memo1(), Qt::Key_Escape);
   });
   p.atelier.Executer(*p.editeur);
   EXPECT_TRUE(lectureSeule);
+  EXPECT_EQ(acceptes, std::vector<bool>(5, false));
+  EXPECT_TRUE(p.dialogues.Demandes.empty());
   EXPECT_EQ(p.editeur->LigneCurseur(), p.atelier.Controle().LigneCourante);
   EXPECT_EQ(p.Ligne(0), QStringLiteral("DEBUT:"));
   EXPECT_FALSE(p.editeur->Memo1()->isReadOnly());
