@@ -159,6 +159,8 @@ int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>&
     statut = kSortieEchec;
   }
   if (statut == kSortieArret) messages.Affiche((Message("Arrêt à la ligne ") + std::to_string(debut + 1)).Cp1252());
+  // A message whose write a signal interrupted gets one more chance.
+  static_cast<void>(erreurs.Vide());
   return statut;
 }
 
