@@ -16,7 +16,7 @@ inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << '"' << 
 
 namespace korvane::test {
 
-class BancDialogues : public ::testing::Test {
+class BancDialogues : public ::testing::Test, protected FauxMonde {
  protected:
   // Runs the lines (Windows-1252) from the start, outside step mode.
   void Lance(std::vector<std::string> lignes) {
@@ -25,13 +25,7 @@ class BancDialogues : public ::testing::Test {
     It.Exec(Texte, debut, resultat, 0);
   }
 
-  FauxEcran Ecran;
-  FausseSaisie Saisie;
-  FauxMessages Messages;
-  FausseImprimante Printer;
-  FausseHorloge Temps;
-  FauxClavier Touches;
-  Interpreteur It{{Ecran, Saisie, Messages, Printer, Temps, Touches}};
+  Interpreteur It{Monde()};
   FauxProgramme Texte;
 };
 

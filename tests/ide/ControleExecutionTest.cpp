@@ -29,28 +29,22 @@ class FauxDocument : public DocumentExecutable {
   bool lectureSeule = false;
 };
 
-struct Poste {
-  FauxEcran ecran;
-  FausseSaisie saisie;
-  FauxMessages messages;
-  FausseImprimante imprimante;
-  FausseHorloge horloge;
-  FauxClavier clavier;
-  Interpreteur interpreteur{{ecran, saisie, messages, imprimante, horloge, clavier}};
-  ControleExecution controle{interpreteur, messages};
+struct Poste : FauxMonde {
+  Interpreteur interpreteur{Monde()};
+  ControleExecution controle{interpreteur, Messages};
 };
 
 TEST(ControleExecution, AnErrorPutsTheCaretOnItsLineAndContinueRunsItAgain) {
   Poste p;
   FauxDocument doc({"DIM A AS INTEGER", "A = 1", "A = B", "A = 2"});
   EXPECT_TRUE(p.controle.Executer(doc));
-  EXPECT_EQ(p.ecran.Titre, "Korvane - essai.bas");
+  EXPECT_EQ(p.Ecran.Titre, "Korvane - essai.bas");
   EXPECT_EQ(p.controle.LigneCourante, 2);
   EXPECT_EQ(doc.curseur, 2);
-  const auto messages = p.messages.Textes.size();
+  const auto messages = p.Messages.Textes.size();
   doc.programme.Lignes[2] = "A = 3";  // corrected, then continued from the failing line
   EXPECT_TRUE(p.controle.Continuer2(doc));
-  EXPECT_EQ(p.messages.Textes.size(), messages);
+  EXPECT_EQ(p.Messages.Textes.size(), messages);
   EXPECT_EQ(p.interpreteur.LitValeur(p.interpreteur.ChercheEtiq("A")->Adresse, Genre::Entier), "2");
 }
 
@@ -89,11 +83,11 @@ TEST(ControleExecution, StepModeMarksTheNextLineAndContinueMovesTheMark) {
 
 TEST(ControleExecution, AnAbortedRunIsShownAndRecordsNothing) {
   Poste p;
-  p.imprimante.Refuse = true;
+  p.Printer.Refuse = true;
   FauxDocument doc({"REM", "LPRINT \"x\""});
   p.controle.LigneCourante = 1;
   p.controle.Executer(doc);
-  EXPECT_FALSE(p.messages.Textes.empty());
+  EXPECT_FALSE(p.Messages.Textes.empty());
   EXPECT_EQ(p.controle.LigneCourante, 0);
   EXPECT_FALSE(doc.lectureSeule);
   EXPECT_FALSE(p.controle.EnCours());
@@ -104,10 +98,10 @@ TEST(ControleExecution, CommandsAreRefusedWhileARunIsInProgress) {
   FauxDocument doc({"DEBUT:", "GOTO DEBUT"});
   std::vector<bool> acceptes;
   bool lectureSeule = false;
-  p.clavier.AuSondage = [&] {
+  p.Touches.AuSondage = [&] {
     lectureSeule = doc.lectureSeule;
     acceptes = {p.controle.Executer(doc), p.controle.Continuer2(doc), p.controle.Arret(doc)};
-    p.clavier.Arret = true;
+    p.Touches.Arret = true;
   };
   p.controle.Executer(doc);
   EXPECT_TRUE(lectureSeule);

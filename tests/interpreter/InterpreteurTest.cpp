@@ -8,15 +8,9 @@
 namespace korvane::test {
 namespace {
 
-class HoteTest : public ::testing::Test {
+class HoteTest : public ::testing::Test, protected FauxMonde {
  protected:
-  FauxEcran ecran;
-  FausseSaisie saisie;
-  FauxMessages messages;
-  FausseImprimante imprimante;
-  FausseHorloge horloge;
-  FauxClavier clavier;
-  Interpreteur it{{ecran, saisie, messages, imprimante, horloge, clavier}};
+  Interpreteur it{Monde()};
   FauxProgramme programme{{"DIM N AS INTEGER", "DIM T(3) AS INTEGER", "DIM X AS REAL", "DIM S AS STRING",
                            "N = 3", "T(3) = 7", "X = 2,5", "S = COMMAND$", "GOSUB FIN", "END", "FIN:", "END"}};
 
@@ -27,11 +21,11 @@ class HoteTest : public ::testing::Test {
     int debut = 0, resultat = 0;
     it.Exec(programme, debut, resultat, 0);
     ASSERT_EQ(resultat, 0);
-    ASSERT_TRUE(messages.Textes.empty());
+    ASSERT_TRUE(Messages.Textes.empty());
   }
 };
 
-TEST_F(HoteTest, ARunIsShownUnderItsFileName) { EXPECT_EQ(ecran.Titre, "Korvane - essai.bas"); }
+TEST_F(HoteTest, ARunIsShownUnderItsFileName) { EXPECT_EQ(Ecran.Titre, "Korvane - essai.bas"); }
 
 TEST_F(HoteTest, TheListingSeesTheTableAndTheStack) {
   ASSERT_EQ(it.Symboles().size(), 5u);
@@ -49,13 +43,13 @@ TEST_F(HoteTest, TheInspectorReadsElementsByTheirSubscript) {
   EXPECT_EQ(it.LitValeur(it.ChercheEtiq("X")->Adresse, Genre::Reel), "2,5");
   EXPECT_EQ(it.LitValeur(it.ChercheEtiq("S")->Adresse, Genre::Chaine), "abc");
   EXPECT_EQ(it.ChercheEtiq("INCONNU"), nullptr);
-  EXPECT_TRUE(messages.Textes.empty());
+  EXPECT_TRUE(Messages.Textes.empty());
 }
 
 TEST_F(HoteTest, InspectorFailuresAreShownAsMessages) {
   EXPECT_EQ(it.Indice("X"), std::nullopt);
   EXPECT_EQ(it.LitValeur(2001, Genre::Entier), std::nullopt);
-  EXPECT_EQ(messages.Textes, (std::vector<std::string>{"Indice de type incorrect", "Erreur dans indice"}));
+  EXPECT_EQ(Messages.Textes, (std::vector<std::string>{"Indice de type incorrect", "Erreur dans indice"}));
 }
 
 }  // namespace

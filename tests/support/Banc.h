@@ -99,15 +99,20 @@ class FauxClavier : public Clavier {
   int Questions = 0;
 };
 
-// An interpreter wired to the fakes.
-struct Banc {
+// Every fake, gathered as the peripherals an interpreter is built on.
+struct FauxMonde {
   FauxEcran Ecran;
   FausseSaisie Saisie;
   FauxMessages Messages;
   FausseImprimante Printer;
   FausseHorloge Temps;
   FauxClavier Touches;
-  Machine It{{Ecran, Saisie, Messages, Printer, Temps, Touches}};
+  Peripheriques Monde() { return {Ecran, Saisie, Messages, Printer, Temps, Touches}; }
+};
+
+// An interpreter's state wired to the fakes.
+struct Banc : FauxMonde {
+  Machine It{Monde()};
   FauxProgramme Texte;
 
   struct Resultat {
