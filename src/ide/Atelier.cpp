@@ -24,15 +24,19 @@ class DocumentEditeur : public DocumentExecutable {
 
 }  // namespace
 
-Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression)
+Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression,
+                 QWidget* principale)
     : messages_(messages),
       dialogues_(dialogues),
       impression_(impression),
       imprimante_(messages, impression),
-      hote_(messages, imprimante_),
+      listeSel_(principale),
+      table_(principale),
+      variable_(interpreteur_, principale),
+      hote_(messages, imprimante_, principale),
+      parametres_(principale),
       interpreteur_(hote_.Monde()),
-      controle_(interpreteur_, messages),
-      variable_(interpreteur_) {}
+      controle_(interpreteur_, messages) {}
 
 std::unique_ptr<TEditeur> Atelier::NouvelEditeur(QWidget* parent) {
   auto editeur = std::make_unique<TEditeur>(ServicesEditeur{dialogues_, messages_, impression_}, parent);

@@ -21,7 +21,9 @@ namespace korvane {
 class Atelier {
  public:
   // The boxes, dialogs and print destination come from outside so that tests answer them.
-  Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression = {});
+  // The single windows are created in a fixed order, as children of `principale` if given.
+  Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression = {},
+          QWidget* principale = nullptr);
   Atelier(const Atelier&) = delete;
   Atelier& operator=(const Atelier&) = delete;
 
@@ -47,13 +49,14 @@ class Atelier {
   DialoguesEditeur& dialogues_;
   SortieImpression impression_;
   ImprimanteQt imprimante_;
+  // The windows, in their order of creation.
+  TListeSel listeSel_;
+  TTableSymboles table_;
+  TVariable variable_;  // reads interpreteur_, declared below, only once it is shown
   HoteQt hote_;
+  TParametres parametres_;
   Interpreteur interpreteur_;
   ControleExecution controle_;
-  TTableSymboles table_;
-  TVariable variable_;
-  TParametres parametres_;
-  TListeSel listeSel_;
 };
 
 }  // namespace korvane

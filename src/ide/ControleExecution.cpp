@@ -23,13 +23,16 @@ void BasculeMarque(DocumentExecutable& document, int ligne, char marque) {
 // Closes the run's state whatever way the run ends.
 class RunEnCours {
  public:
-  RunEnCours(bool& enCours, DocumentExecutable& document) : enCours_(enCours), document_(document) {
+  RunEnCours(bool& enCours, DocumentExecutable& document, const std::function<void()>& changement)
+      : enCours_(enCours), document_(document), changement_(changement) {
     enCours_ = true;
     document_.ChangeLectureSeule(true);
+    if (changement_) changement_();
   }
   ~RunEnCours() {
     document_.ChangeLectureSeule(false);
     enCours_ = false;
+    if (changement_) changement_();
   }
   RunEnCours(const RunEnCours&) = delete;
   RunEnCours& operator=(const RunEnCours&) = delete;
@@ -37,6 +40,7 @@ class RunEnCours {
  private:
   bool& enCours_;
   DocumentExecutable& document_;
+  const std::function<void()>& changement_;
 };
 
 }  // namespace
@@ -82,7 +86,7 @@ void ControleExecution::Lance(DocumentExecutable& document) {
   int resultat = kContinue;
   int debut = LigneCourante;
   {
-    const RunEnCours run(enCours_, document);
+    const RunEnCours run(enCours_, document, surChangement_);
     try {
       interpreteur_.Exec(document.Texte(), debut, resultat, PasAPas);
     } catch (const EchecExecution& echec) {

@@ -3,7 +3,9 @@
 // state (the line a continue resumes at, step mode) belongs to the application and is shared
 // by every editor window; a continue in another window resumes at the same line index there.
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "interpreter/Interpreteur.h"
 
@@ -43,6 +45,8 @@ class ControleExecution {
   void Desactivation();
 
   bool EnCours() const { return enCours_; }
+  // Told when a run starts and when it ends, so that menus follow.
+  void SurChangement(std::function<void()> hook) { surChangement_ = std::move(hook); }
 
   int LigneCourante = 0;
   int PasAPas = 0;
@@ -53,6 +57,7 @@ class ControleExecution {
   Interpreteur& interpreteur_;
   BoitesMessage& messages_;
   bool enCours_ = false;
+  std::function<void()> surChangement_;
 };
 
 }  // namespace korvane

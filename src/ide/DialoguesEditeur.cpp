@@ -45,6 +45,15 @@ QString DialoguesQt::NomOuverture(QWidget* parent, const QString& titre, const Q
   return ChoisitFichier(parent, QFileDialog::AcceptOpen, titre, filtre, nom);
 }
 
+void DialoguesQt::ConfigurationImpression(QWidget* parent, QString& imprimante) {
+  QPrinter choix;
+  if (!imprimante.isEmpty()) choix.setPrinterName(imprimante);
+  QPrintDialog dialogue(&choix, parent);
+  dialogue.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+  dialogue.setOptions({});
+  if (dialogue.exec() == QDialog::Accepted) imprimante = choix.printerName();
+}
+
 bool DialoguesQt::DialogueImpression(QWidget* parent) {
   QPrinter imprimante;
   QPrintDialog dialogue(&imprimante, parent);

@@ -19,6 +19,9 @@ class DialoguesEditeur {
   virtual QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) = 0;
   // The print dialog: true when the user asks to print.
   virtual bool DialogueImpression(QWidget* parent) = 0;
+  // The printer set-up: `imprimante` is the printer chosen (empty: the default one), which
+  // the user may change.
+  virtual void ConfigurationImpression(QWidget* parent, QString& imprimante) = 0;
   // A confirmation box with the buttons Oui, Non and Annuler.
   virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
 };
@@ -33,6 +36,7 @@ class DialoguesQt : public DialoguesEditeur {
   QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) override;
   QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) override;
   bool DialogueImpression(QWidget* parent) override;
+  void ConfigurationImpression(QWidget* parent, QString& imprimante) override;
   Reponse Confirmation(QWidget* parent, const QString& texte) override;
 };
 

@@ -2,8 +2,8 @@
 
 namespace korvane {
 
-HoteQt::HoteQt(BoitesMessage& messages, Imprimante& imprimante)
-    : messages_(messages), imprimante_(imprimante), fenetre_(clavier_), saisie_(clavier_) {}
+HoteQt::HoteQt(BoitesMessage& messages, Imprimante& imprimante, QWidget* parent)
+    : messages_(messages), imprimante_(imprimante), fenetre_(clavier_, parent), saisie_(clavier_, parent) {}
 
 Peripheriques HoteQt::Monde() { return {fenetre_, saisie_, messages_, imprimante_, horloge_, clavier_}; }
 

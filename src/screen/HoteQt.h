@@ -21,7 +21,8 @@ namespace korvane {
 
 class HoteQt {
  public:
-  HoteQt(BoitesMessage& messages, Imprimante& imprimante);
+  // The windows belong to `parent` when one is given.
+  HoteQt(BoitesMessage& messages, Imprimante& imprimante, QWidget* parent = nullptr);
   HoteQt(const HoteQt&) = delete;
   HoteQt& operator=(const HoteQt&) = delete;
 

@@ -33,6 +33,12 @@ QString FichierPdfLibre(const QDir& dossier) {
   return dossier.filePath(nom);
 }
 
+// The printer chosen in the set-up while it still exists, else the default one.
+QPrinterInfo ImprimanteChoisie(const QString& nom) {
+  const QPrinterInfo choisie = nom.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(nom);
+  return choisie.isNull() ? QPrinterInfo::defaultPrinter() : choisie;
+}
+
 [[noreturn]] void EchecEcriture() { throw EchecExecution("Erreur d'écriture sur l'imprimante"); }
 
 }  // namespace
@@ -44,7 +50,7 @@ QFont PoliceEditeur() {
 }
 
 Impression::Impression(const SortieImpression& sortie, BoitesMessage& messages, const QFont& police) {
-  const QPrinterInfo imprimante = sortie.ChercheImprimante ? QPrinterInfo::defaultPrinter() : QPrinterInfo();
+  const QPrinterInfo imprimante = sortie.ChercheImprimante ? ImprimanteChoisie(*sortie.Imprimante) : QPrinterInfo();
   if (!imprimante.isNull()) {
     auto printer = std::make_unique<QPrinter>(imprimante, QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("Korvane"));

@@ -31,6 +31,8 @@ QFont PoliceEditeur();
 struct SortieImpression {
   bool ChercheImprimante = true;
   QString DossierPdf;
+  // The printer the user chose (empty: the default one), shared by every copy.
+  std::shared_ptr<QString> Imprimante = std::make_shared<QString>();
 };
 
 class Impression {

@@ -21,7 +21,8 @@ int BornePosition(int valeur) { return std::clamp(valeur, -QWIDGETSIZE_MAX, QWID
 
 }  // namespace
 
-TForm12::TForm12(ClavierQt& clavier) : clavier_(clavier), edit1_(new QLineEdit(this)) {
+TForm12::TForm12(ClavierQt& clavier, QWidget* parent)
+    : QDialog(parent), clavier_(clavier), edit1_(new QLineEdit(this)) {
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   QPalette couleurs = palette();
   couleurs.setColor(QPalette::Window, Qt::white);

@@ -14,7 +14,7 @@ class ClavierQt;
 class TForm12 : public QDialog, public BoiteSaisie {
  public:
   // A cancel is a request to stop the run, told to `clavier`.
-  explicit TForm12(ClavierQt& clavier);
+  explicit TForm12(ClavierQt& clavier, QWidget* parent = nullptr);
 
   bool Saisit(int gauche, int haut, int largeur, std::string& texte) override;
   QString Result() const { return edit1_->text(); }

@@ -20,7 +20,8 @@ const QSize kTailleExterne(640, 450);
 constexpr std::size_t kTextesEnAttente = 64;
 }  // namespace
 
-TForm3::TForm3(ClavierQt& clavier) : clavier_(clavier), police_(PoliceEcran(true)), brute_(QRawFont::fromFont(police_)) {
+TForm3::TForm3(ClavierQt& clavier, QWidget* parent)
+    : QWidget(parent, Qt::Window), clavier_(clavier), police_(PoliceEcran(true)), brute_(QRawFont::fromFont(police_)) {
   setWindowTitle(QStringLiteral("Ecran"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   QPalette couleurs = palette();

@@ -27,8 +27,8 @@ class ClavierQt;
 
 class TForm3 : public QWidget, public SurfaceEcran {
  public:
-  // Keys pressed in the window go to `clavier`.
-  explicit TForm3(ClavierQt& clavier);
+  // Keys pressed in the window go to `clavier`. With a parent it stays a window of its own.
+  explicit TForm3(ClavierQt& clavier, QWidget* parent = nullptr);
 
   void Montre(const std::string& titre) override;
   void DessineTexte(int x, int y, const std::string& texte) override;

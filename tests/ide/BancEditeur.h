@@ -57,6 +57,10 @@ class FauxDialogues : public DialoguesEditeur {
     return Fichier;
   }
   bool DialogueImpression(QWidget*) override { return Imprime; }
+  void ConfigurationImpression(QWidget*, QString& imprimante) override {
+    ++Configurations;
+    imprimante = Imprimante;
+  }
   Reponse Confirmation(QWidget*, const QString& texte) override {
     Questions << texte;
     return Choix;
@@ -65,6 +69,8 @@ class FauxDialogues : public DialoguesEditeur {
   QString Fichier;  // empty: the user cancels
   bool Imprime = true;
   Reponse Choix = Reponse::Annuler;
+  QString Imprimante;  // the printer the set-up picks
+  int Configurations = 0;
   std::vector<Demande> Demandes;
   QStringList Questions;
 };

@@ -1,0 +1,29 @@
+// korvane [FILE.bas...]: the IDE, with the given programs open.
+
+#include <QApplication>
+#include <QStringList>
+
+#include "ide/DialoguesEditeur.h"
+#include "ide/Icone.h"
+#include "ide/TMainForm.h"
+#include "ide/TSplash.h"
+#include "screen/MessagesQt.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  auto splash = korvane::TSplash::Affiche();
+  application.setApplicationName(QStringLiteral("Korvane"));
+  application.setDesktopFileName(QStringLiteral("korvane"));
+  korvane::PoseIconeApplication(application);
+  korvane::ChargeTraductionsQt(application);
+
+  korvane::MessagesQt messages;
+  korvane::DialoguesQt dialogues;
+  korvane::TMainForm fenetre(messages, dialogues);
+  splash.reset();
+
+  fenetre.show();
+  const QStringList fichiers = QApplication::arguments().mid(1);
+  for (const QString& fichier : fichiers) fenetre.Ouvre(fichier);
+  return application.exec();
+}
