@@ -1,0 +1,314 @@
+// The main window as the user drives it: menus, quick buttons, status line, clock, the
+// documents it opens and what happens on exit.
+#include "ide/TMainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBlock>
+
+#include "ide/BancEditeur.h"
+#include "screen/TForm12.h"
+#include "screen/TForm3.h"
+
+namespace korvane {
+namespace {
+
+using test::FauxDialogues;
+using test::MessagesNotes;
+
+struct Poste {
+  explicit Poste(QTime heure = QTime(9, 5, 7)) : heure_(heure) { fenetre.show(); }
+  ~Poste() {
+    dialogues.Choix = Reponse::Non;
+    fenetre.close();
+  }
+
+  QAction* Commande(const char* nom) const { return fenetre.Commande(QString::fromLatin1(nom)); }
+  QStringList Titres() const {
+    QStringList titres;
+    for (const TEditeur* editeur : fenetre.Editeurs()) titres << editeur->windowTitle();
+    return titres;
+  }
+
+  QTime heure_;
+  MessagesNotes messages;
+  FauxDialogues dialogues;
+  QTemporaryDir dossier;
+  TMainForm fenetre{messages, dialogues, SortieImpression{false, dossier.path()}, [this] { return heure_; }};
+};
+
+const char* const kSansEditeurActifs[] = {"FileNewItem", "FileOpenItem", "Configurationimpression1",
+                                          "FileExitItem", "Calendrier1", "Calculatrice1", "Horloge1",
+                                          "HelpContentsItem", "HelpSearchItem", "HelpHowToUseItem",
+                                          "HelpAboutItem"};
+const char* const kAvecEditeur[] = {
+    "FileCloseItem", "FileSaveItem", "FileSaveAsItem", "Imprimer1", "Toutslectionner1", "Rechercher1",
+    "Continuer1", "Remplacer1", "CutItem", "CopyItem", "PasteItem", "Excuter1", "Pointdarrt1", "Continuer2",
+    "Pasapas", "Examinervariable1", "Importer1", "Tabledessymboles1", "subs1", "Motscl1", "bouclefor1",
+    "Bouclewhile1", "Boucledo1", "If1", "Lecturefichier1", "Ecriturefichier1", "Paramtres1",
+    "WindowCascadeItem", "WindowTileItem", "WindowArrangeItem", "WindowMinimizeItem"};
+// Refused while a program runs in the active window; copy, find and step mode are not.
+const char* const kRefusesPendantRun[] = {"FileSaveItem", "FileSaveAsItem", "Importer1", "Imprimer1",
+                                          "CutItem", "PasteItem", "Remplacer1", "Excuter1",
+                                          "Pointdarrt1", "Continuer2", "Motscl1", "If1"};
+
+// What is enabled, as one text per state, so that a failure names the commands.
+QStringList Actives(const Poste& p, std::span<const char* const> noms) {
+  QStringList actives;
+  for (const char* nom : noms)
+    if (p.Commande(nom)->isEnabled()) actives << QString::fromLatin1(nom);
+  return actives;
+}
+
+QStringList Tous(std::span<const char* const> noms) {
+  QStringList tous;
+  for (const char* nom : noms) tous << QString::fromLatin1(nom);
+  return tous;
+}
+
+QStringList BoutonsActifs(const Poste& p) {
+  QStringList actifs;
+  for (const char* nom : {"FileNew1Btn", "OpenBtn", "SaveBtn", "CutBtn", "CopyBtn", "PasteBtn", "ExecButton"})
+    if (p.fenetre.Bouton(QString::fromLatin1(nom))->isEnabled()) actifs << QString::fromLatin1(nom);
+  return actifs;
+}
+
+TEST(TMainForm, CommandsThatActOnADocumentNeedAnEditorWindow) {
+  Poste p;
+  const QStringList tousLesBoutons{"FileNew1Btn", "OpenBtn", "SaveBtn", "CutBtn", "CopyBtn", "PasteBtn", "ExecButton"};
+  EXPECT_EQ(Actives(p, kAvecEditeur), QStringList());
+  EXPECT_EQ(Actives(p, kSansEditeurActifs), Tous(kSansEditeurActifs));
+  EXPECT_EQ(BoutonsActifs(p), QStringList({"FileNew1Btn", "OpenBtn"}));
+
+  p.Commande("FileNewItem")->trigger();
+  EXPECT_EQ(Actives(p, kAvecEditeur), Tous(kAvecEditeur));
+  EXPECT_EQ(BoutonsActifs(p), tousLesBoutons);
+
+  p.Commande("FileCloseItem")->trigger();
+  EXPECT_TRUE(p.fenetre.Editeurs().empty());
+  EXPECT_EQ(Actives(p, kAvecEditeur), QStringList());
+  EXPECT_EQ(Actives(p, kSansEditeurActifs), Tous(kSansEditeurActifs));
+}
+
+TEST(TMainForm, WhileAProgramRunsItsRefusedCommandsAreDisabledAndQuittingStopsItFirst) {
+  Poste p;
+  p.fenetre.FileNewItemClick()->Memo1()->setPlainText(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
+  p.dialogues.Choix = Reponse::Non;
+  QStringList pendant;
+  QStringList boutonsPendant;
+  bool fermee = true;
+  QTimer::singleShot(50, [&] {
+    pendant = Actives(p, kRefusesPendantRun);
+    boutonsPendant = BoutonsActifs(p);
+    fermee = p.fenetre.close();
+  });
+  p.fenetre.Bouton(QStringLiteral("ExecButton"))->click();
+  EXPECT_EQ(pendant, QStringList());
+  EXPECT_EQ(boutonsPendant, QStringList({"FileNew1Btn", "OpenBtn", "CopyBtn"}));
+  EXPECT_FALSE(fermee);
+  QTRY_VERIFY(!p.fenetre.isVisible());
+  EXPECT_TRUE(p.fenetre.Editeurs().empty());
+}
+
+TEST(TMainForm, NewDocumentsTakeTheNumberOfOpenWindowsPlusOne) {
+  Poste p;
+  for (int k = 0; k < 3; ++k) p.Commande("FileNewItem")->trigger();
+  EXPECT_EQ(p.Titres(), QStringList({"Korvane - BAS1.BAS", "Korvane - BAS2.BAS", "Korvane - BAS3.BAS"}));
+  TEditeur* premier = p.fenetre.Editeurs().front();
+  EXPECT_EQ(premier->Memo1()->textCursor().position(), premier->Memo1()->document()->characterCount() - 1);
+  EXPECT_EQ(premier->Memo1()->textCursor().blockNumber(), 4);
+
+  premier->parentWidget()->close();
+  p.Commande("FileNewItem")->trigger();
+  EXPECT_EQ(p.Titres(), QStringList({"Korvane - BAS2.BAS", "Korvane - BAS3.BAS", "Korvane - BAS3.BAS"}));
+  EXPECT_EQ(p.fenetre.EditeurActif(), p.fenetre.Editeurs().back());
+}
+
+TEST(TMainForm, OpenGivesANewWindowEvenOnAnOpenFileAndNoneOnAFileThatCannotBeRead) {
+  Poste p;
+  const QString chemin = p.dossier.filePath(QStringLiteral("prog.bas"));
+  test::EcritOctets(chemin, "PRINT 1\r\n");
+  p.dialogues.Fichier = chemin;
+  p.Commande("FileOpenItem")->trigger();
+  p.fenetre.Bouton(QStringLiteral("OpenBtn"))->click();
+  EXPECT_EQ(p.Titres(), QStringList({"Korvane - prog.bas", "Korvane - prog.bas"}));
+  EXPECT_EQ(p.fenetre.EditeurActif()->Memo1()->toPlainText(), QStringLiteral("PRINT 1\n"));
+  ASSERT_EQ(p.dialogues.Demandes.size(), 2u);
+  EXPECT_EQ(p.dialogues.Demandes[0].Filtre, QStringLiteral("Fichiers basic (*.bas)|*.bas|Tous les fichiers (*.*)|*.*"));
+  EXPECT_EQ(p.dialogues.Demandes[0].Nom, QStringLiteral("*.bas"));
+
+  p.dialogues.Fichier.clear();  // cancelled
+  p.Commande("FileOpenItem")->trigger();
+  EXPECT_EQ(p.fenetre.Ouvre(p.dossier.filePath(QStringLiteral("absent.bas"))), nullptr);
+  EXPECT_EQ(p.Titres().size(), 2);
+  EXPECT_EQ(p.messages.Textes.size(), 1);
+}
+
+// The mouse moved over `cible` without a button down.
+void Survole(QWidget* cible, QPoint point) {
+  QMouseEvent survol(QEvent::MouseMove, point, cible->mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(cible, &survol);
+}
+
+TEST(TMainForm, TheHintUnderTheMouseShowsInTheStatusLine) {
+  Poste p;
+  p.fenetre.FileNewItemClick();
+  QTest::mouseMove(p.fenetre.Bouton(QStringLiteral("ExecButton")));
+  EXPECT_EQ(p.fenetre.StatusLine()->text(), QStringLiteral("Exécuter"));
+
+  QMenuBar* barre = p.fenetre.menuBar();
+  QAction* fichier = barre->actions().front();
+  Survole(barre, barre->actionGeometry(fichier).center());
+  EXPECT_EQ(p.fenetre.StatusLine()->text(), QStringLiteral("Quitter cette application"));
+
+  QMenu* menu = fichier->menu();
+  barre->setActiveAction(fichier);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  // A menu takes no notice of the first move after it opens.
+  const QPoint importer = menu->actionGeometry(p.Commande("Importer1")).center();
+  Survole(menu, importer - QPoint(1, 0));
+  Survole(menu, importer);
+  EXPECT_EQ(p.fenetre.StatusLine()->text(), QStringLiteral("Importerr un fichier"));
+  menu->close();
+}
+
+TEST(TMainForm, TheClockPanelShowsTheTimeWithSecondsEachSecond) {
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  Poste p;
+  EXPECT_EQ(p.fenetre.Panel2()->text(), QStringLiteral("09:05:07"));
+  EXPECT_TRUE(p.fenetre.Timer1()->isActive());
+  EXPECT_EQ(p.fenetre.Timer1()->interval(), 1000);
+  p.heure_ = QTime(23, 59, 58);
+  QTRY_COMPARE_WITH_TIMEOUT(p.fenetre.Panel2()->text(), QStringLiteral("23:59:58"), 1500);
+  QLocale::setDefault(QLocale::c());
+}
+
+TEST(TMainForm, TheTimeFormatIsTheLocalesWithSecondsAndNoZone) {
+  const std::pair<QLocale, const char*> cas[] = {
+      {QLocale(QLocale::French, QLocale::France), "HH:mm:ss"},
+      {QLocale(QLocale::English, QLocale::UnitedStates), "h:mm:ss AP"},
+      {QLocale(QLocale::German, QLocale::Germany), "HH:mm:ss"},
+  };
+  for (const auto& [locale, format] : cas) EXPECT_EQ(FormatHeure(locale), QString::fromLatin1(format)) << format;
+}
+
+TEST(TMainForm, TheSingleWindowsAreItsChildrenCreatedOnceInOrder) {
+  Poste p;
+  const auto nom = [](const QObject* enfant) -> QString {
+    if (dynamic_cast<const TAboutBox*>(enfant)) return QStringLiteral("TAboutBox");
+    if (dynamic_cast<const TListeSel*>(enfant)) return QStringLiteral("TListeSel");
+    if (dynamic_cast<const TTableSymboles*>(enfant)) return QStringLiteral("TTableSymboles");
+    if (dynamic_cast<const TVariable*>(enfant)) return QStringLiteral("TVariable");
+    if (dynamic_cast<const TForm3*>(enfant)) return QStringLiteral("TForm3");
+    if (dynamic_cast<const TForm12*>(enfant)) return QStringLiteral("TForm12");
+    if (dynamic_cast<const TParametres*>(enfant)) return QStringLiteral("TParametres");
+    if (dynamic_cast<const TAide*>(enfant)) return QStringLiteral("TAide");
+    return {};
+  };
+  QStringList ordre;
+  for (const QObject* enfant : p.fenetre.children())
+    if (const QString n = nom(enfant); !n.isEmpty()) ordre << n;
+  EXPECT_EQ(ordre, QStringList({"TAboutBox", "TListeSel", "TTableSymboles", "TVariable", "TForm3", "TForm12",
+                                "TParametres", "TAide"}));
+}
+
+TEST(TMainForm, TheHelpMenuOpensTheHelpWindowOnItsThreeRequestsAndTheAboutBoxWithoutBlocking) {
+  Poste p;
+  TAide& aide = p.fenetre.Aide();
+  const auto etat = [&aide] {
+    return QStringList{QString::number(aide.Onglets()->currentIndex()), aide.Page()->source().toString(),
+                       aide.Recherche()->text(), aide.isVisible() ? QStringLiteral("visible") : QString()};
+  };
+  const std::pair<const char*, void (TAide::*)()> cas[] = {
+      {"HelpContentsItem", &TAide::HContents}, {"HelpSearchItem", &TAide::HSearch}, {"HelpHowToUseItem", &TAide::HowToUse}};
+  for (const auto& [commande, requete] : cas) {
+    aide.hide();
+    aide.Recherche()->setText(QStringLiteral("PRINT"));
+    p.Commande(commande)->trigger();
+    const QStringList parLeMenu = etat();
+    aide.hide();
+    aide.Recherche()->setText(QStringLiteral("PRINT"));
+    (aide.*requete)();
+    EXPECT_EQ(parLeMenu, etat()) << commande;
+    EXPECT_TRUE(aide.isVisible()) << commande;
+  }
+  p.Commande("HelpAboutItem")->trigger();
+  EXPECT_TRUE(p.fenetre.AboutBox().isVisible());
+  EXPECT_FALSE(p.fenetre.AboutBox().isModal());
+}
+
+TEST(TMainForm, StepModeFollowsItsCheckMarkAndAnActivationClearsBoth) {
+  Poste p;
+  p.Commande("FileNewItem")->trigger();
+  p.Commande("Pasapas")->trigger();
+  EXPECT_EQ(p.fenetre.Application().Controle().PasAPas, 1);
+  EXPECT_TRUE(p.Commande("Pasapas")->isChecked());
+  p.Commande("FileNewItem")->trigger();
+  EXPECT_EQ(p.fenetre.Application().Controle().PasAPas, 0);
+  EXPECT_FALSE(p.Commande("Pasapas")->isChecked());
+}
+
+TEST(TMainForm, TheWindowMenuListsTheWindowsAndMinimisesThemAll) {
+  Poste p;
+  p.Commande("FileNewItem")->trigger();
+  p.Commande("FileNewItem")->trigger();
+  emit p.fenetre.MenuFenetre()->aboutToShow();
+  QStringList liste;
+  for (const QAction* action : p.fenetre.MenuFenetre()->actions())
+    if (action->isCheckable()) liste << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+  EXPECT_EQ(liste, QStringList({"&1 Korvane - BAS1.BAS", "&2 Korvane - BAS2.BAS *"}));
+
+  p.Commande("WindowMinimizeItem")->trigger();
+  for (const QMdiSubWindow* fenetre : p.fenetre.Zone()->subWindowList()) EXPECT_TRUE(fenetre->isMinimized());
+  p.Commande("WindowArrangeItem")->trigger();
+  const QList<QMdiSubWindow*> fenetres = p.fenetre.Zone()->subWindowList();
+  EXPECT_EQ(fenetres[0]->geometry().bottom(), p.fenetre.Zone()->viewport()->height() - 1);
+  EXPECT_EQ(fenetres[1]->x(), fenetres[0]->geometry().right() + 1);
+}
+
+TEST(TMainForm, ExitAsksEveryEditorAndACancelKeepsTheApplicationOpen) {
+  Poste p;
+  p.fenetre.FileNewItemClick()->Memo1()->insertPlainText(QStringLiteral("PRINT 1\n"));
+  p.dialogues.Choix = Reponse::Annuler;
+  EXPECT_FALSE(p.fenetre.close());
+  EXPECT_EQ(p.Titres().size(), 1);
+  EXPECT_EQ(p.dialogues.Questions.size(), 1);
+  p.dialogues.Choix = Reponse::Non;
+  EXPECT_TRUE(p.fenetre.close());
+}
+
+TEST(TMainForm, ExitRestoresTheStartFolderOrSaysWhyItCannot) {
+  const QString avant = QDir::currentPath();
+  for (const bool supprime : {false, true}) {
+    QTemporaryDir depart;
+    QDir::setCurrent(depart.path());
+    MessagesNotes messages;
+    FauxDialogues dialogues;
+    {
+      TMainForm fenetre(messages, dialogues, SortieImpression{false, depart.path()});
+      fenetre.show();
+      QDir::setCurrent(avant);
+      if (supprime) depart.remove();
+      fenetre.close();
+    }
+    EXPECT_EQ(QDir::currentPath() == depart.path(), !supprime);
+    EXPECT_EQ(messages.Textes.size(), supprime ? 1 : 0);
+    QDir::setCurrent(avant);
+  }
+}
+
+TEST(TMainForm, PrinterSetupWithoutAPrinterSaysWhereJobsGo) {
+  Poste p;
+  p.Commande("Configurationimpression1")->trigger();
+  EXPECT_EQ(p.dialogues.Configurations, 0);
+  ASSERT_EQ(p.messages.Textes.size(), 1);
+  EXPECT_TRUE(p.messages.Textes[0].startsWith(QStringLiteral("Aucune imprimante")));
+}
+
+}  // namespace
+}  // namespace korvane
