@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core)
+packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core
+          xvfb xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,50 @@
+// verifie-ecran WINDOW_ID OUT.png: grabs an X window, saves it, and checks that it shows
+// what tests/e2e/ecran.bas draws: red text on the first line, then a box outlined in black.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+
+namespace {
+
+bool Rouge(QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
+bool Noir(QColor c) { return c.lightness() < 80; }
+
+int Compte(const QImage& image, QRect zone, bool (*test)(QColor)) {
+  int n = 0;
+  for (int y = zone.top(); y <= zone.bottom(); ++y)
+    for (int x = zone.left(); x <= zone.right(); ++x)
+      if (image.valid(x, y) && test(image.pixelColor(x, y))) ++n;
+  return n;
+}
+
+bool Echec(const char* raison) {
+  std::fprintf(stderr, "verifie-ecran : %s\n", raison);
+  return false;
+}
+
+bool Verifie(const QImage& image) {
+  if (image.width() < 320 || image.height() < 220) return Echec("fenêtre trop petite");
+  if (Compte(image, QRect(0, 0, 300, 18), Rouge) < 100) return Echec("pas de texte rouge sur la première ligne");
+  if (Compte(image, QRect(0, 19, 320, 30), Rouge) > 0) return Echec("du rouge sous la première ligne");
+  // The box's top and bottom edges, and a blank inside.
+  if (Compte(image, QRect(30, 59, 260, 3), Noir) < 250) return Echec("pas de bord haut du cadre");
+  if (Compte(image, QRect(30, 199, 260, 3), Noir) < 250) return Echec("pas de bord bas du cadre");
+  if (Compte(image, QRect(40, 80, 240, 100), Noir) > 0) return Echec("le cadre n'est pas vide");
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication application(argc, argv);
+  if (argc != 3) return 64;
+  bool ok = false;
+  const WId fenetre = QByteArray(argv[1]).toULongLong(&ok, 0);
+  if (!ok) return 64;
+  const QImage image = QGuiApplication::primaryScreen()->grabWindow(fenetre).toImage();
+  image.save(QString::fromLocal8Bit(argv[2]));
+  return Verifie(image) ? 0 : 1;
+}

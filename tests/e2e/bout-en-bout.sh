@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts korvane on a private Xvfb display with a program, runs it with F9, checks the run
+# window's pixels, and quits through the "Fichier" menu.
+# Usage: bout-en-bout.sh KORVANE VERIFIE_ECRAN PROGRAM.bas SCREENSHOT.png
+set -euo pipefail
+korvane=$1 verifie=$2 programme=$3 capture=$4
+
+travail=$(mktemp -d)
+pids=()
+nettoie() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$travail"
+}
+trap nettoie EXIT
+
+# Xvfb picks a free display and writes its number.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$travail/display" 2>"$travail/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$travail/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$travail/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+cp "$programme" "$travail/ecran.bas"
+"$korvane" "$travail/ecran.bas" >"$travail/korvane.log" 2>&1 &
+korvane_pid=$!
+pids+=("$korvane_pid")
+
+attend_fenetre() {  # the id of the first visible window named exactly $1
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1
+}
+principale=$(attend_fenetre "Korvane")
+
+xdotool windowfocus --sync "$principale"
+xdotool key F9
+# The run window: a second visible top-level window.
+ecran=""
+for _ in $(seq 100); do
+  for fenetre in $(xdotool search --onlyvisible --name "^Ecran\$|^Korvane - ecran.bas\$" 2>/dev/null); do
+    [ "$fenetre" != "$principale" ] && ecran=$fenetre
+  done
+  [ -n "$ecran" ] && break
+  sleep 0.1
+done
+[ -n "$ecran" ] || { echo "pas de fenêtre d'exécution" >&2; cat "$travail/korvane.log" >&2; exit 1; }
+
+# The run is short; give the window a moment to be drawn, then check it.
+ok=0
+for _ in $(seq 50); do
+  if "$verifie" "$ecran" "$capture" 2>"$travail/verifie.log"; then ok=1; break; fi
+  sleep 0.2
+done
+[ "$ok" -eq 1 ] || { cat "$travail/verifie.log" >&2; exit 1; }
+
+xdotool windowfocus --sync "$principale"
+xdotool key alt+f
+sleep 0.3
+xdotool key q
+for _ in $(seq 100); do kill -0 "$korvane_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$korvane_pid" 2>/dev/null; then
+  echo "korvane ne s'est pas fermé" >&2
+  exit 1
+fi
+wait "$korvane_pid"
