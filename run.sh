@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds Korvane in build/ and runs a program: ./run.sh [FILE.bas]
+# Builds Korvane in build/ and starts the IDE with the given programs open: ./run.sh [FILE.bas...]
 set -euo pipefail
-cd "$(dirname "$0")"
-scripts/prepare.sh build
-cmake --build build
-if [ $# -eq 0 ]; then
-  echo "Usage : ./run.sh FICHIER.bas" >&2
-  exit 64
+racine=$(cd "$(dirname "$0")" && pwd)
+(cd "$racine" && scripts/prepare.sh build && cmake --build build)
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Korvane a besoin d'un affichage graphique (DISPLAY n'est pas défini)." >&2
+  echo "Sans affichage, un programme s'exécute avec : build/src/korvane-run FICHIER.bas" >&2
+  exit 1
 fi
-exec build/src/korvane-run "$@"
+exec "$racine/build/src/korvane" "$@"
