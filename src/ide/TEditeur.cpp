@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QTimer>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -247,7 +248,9 @@ void TEditeur::LectureSeule(bool oui) {
   memo_->setReadOnly(oui);
   if (oui || !fermetureApresRun_) return;
   fermetureApresRun_ = false;
-  QTimer::singleShot(0, this, &QWidget::close);
+  // In the main window the frame around the editor is what closes.
+  QWidget* fenetre = qobject_cast<QMdiSubWindow*>(parentWidget());
+  QTimer::singleShot(0, fenetre != nullptr ? fenetre : this, &QWidget::close);
 }
 
 bool TEditeur::eventFilter(QObject* objet, QEvent* evenement) {

@@ -115,6 +115,16 @@ TEST(TMainForm, WhileAProgramRunsItsRefusedCommandsAreDisabledAndQuittingStopsIt
   EXPECT_TRUE(p.fenetre.Editeurs().empty());
 }
 
+TEST(TMainForm, AWindowClosedDuringItsRunClosesOnceTheRunHasStopped) {
+  Poste p;
+  p.fenetre.FileNewItemClick()->Memo1()->setPlainText(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
+  p.dialogues.Choix = Reponse::Non;
+  QTimer::singleShot(50, [&] { p.Commande("FileCloseItem")->trigger(); });
+  p.Commande("Excuter1")->trigger();
+  QTRY_VERIFY(p.fenetre.Zone()->subWindowList().isEmpty());
+  EXPECT_TRUE(p.fenetre.isVisible());
+}
+
 TEST(TMainForm, NewDocumentsTakeTheNumberOfOpenWindowsPlusOne) {
   Poste p;
   for (int k = 0; k < 3; ++k) p.Commande("FileNewItem")->trigger();
