@@ -95,6 +95,23 @@ TEST(TMainForm, CommandsThatActOnADocumentNeedAnEditorWindow) {
   EXPECT_EQ(Actives(p, kSansEditeurActifs), Tous(kSansEditeurActifs));
 }
 
+TEST(TMainForm, QuickButtonsShowTheirPictureAndHint) {
+  Poste p;
+  const std::pair<const char*, const char*> boutons[] = {
+      {"FileNew1Btn", "Nouveau"}, {"OpenBtn", "Ouvrir"},  {"SaveBtn", "Enregistrer"},  {"CutBtn", "Couper"},
+      {"CopyBtn", "Copier"},      {"PasteBtn", "Coller"}, {"ExecButton", "Exécuter"}};
+  for (const auto& [nom, aide] : boutons) {
+    const QToolButton* bouton = p.fenetre.Bouton(QString::fromLatin1(nom));
+    ASSERT_NE(bouton, nullptr) << nom;
+    EXPECT_EQ(bouton->statusTip(), QString::fromUtf8(aide));
+    const QImage image = bouton->icon().pixmap(bouton->iconSize()).toImage();
+    int encre = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) encre += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+    EXPECT_GT(encre, 20) << nom;
+  }
+}
+
 TEST(TMainForm, WhileAProgramRunsItsRefusedCommandsAreDisabledAndQuittingStopsItFirst) {
   Poste p;
   p.fenetre.FileNewItemClick()->Memo1()->setPlainText(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
