@@ -19,6 +19,7 @@ class SansDialogue : public DialoguesEditeur {
   QString NomEnregistrement(QWidget*, const QString&, const QString&) override { return {}; }
   QString NomOuverture(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
   bool DialogueImpression(QWidget*) override { return false; }
+  void Montre(QDialog&) override {}
   void ConfigurationImpression(QWidget*, QString&) override {}
   Reponse Confirmation(QWidget*, const QString&) override { return Reponse::Non; }
 };

@@ -33,13 +33,18 @@ Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImp
       listeSel_(principale),
       table_(principale),
       variable_(interpreteur_, principale),
+      motsCle_(principale),
+      boucleFor_(principale),
+      boucleWhile_(principale),
+      conditionIf_(principale),
+      fileIO_(principale),
       hote_(messages, imprimante_, principale),
       parametres_(principale),
       interpreteur_(hote_.Monde()),
       controle_(interpreteur_, messages) {}
 
 std::unique_ptr<TEditeur> Atelier::NouvelEditeur(QWidget* parent) {
-  auto editeur = std::make_unique<TEditeur>(ServicesEditeur{dialogues_, messages_, impression_}, parent);
+  auto editeur = std::make_unique<TEditeur>(ServicesEditeur{dialogues_, messages_, impression_, &programmeur_}, parent);
   editeur->SurFermeture([this] { controle_.Desactivation(); });
   editeur->SurArret([this] { hote_.Clavier().DemandeArret(); });
   return editeur;

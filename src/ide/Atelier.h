@@ -53,6 +53,12 @@ class Atelier {
   TListeSel listeSel_;
   TTableSymboles table_;
   TVariable variable_;  // reads interpreteur_, declared below, only once it is shown
+  TMotsCle motsCle_;
+  TBoucleFor boucleFor_;
+  TBoucleWhile boucleWhile_;
+  TConditionIf conditionIf_;
+  TFileIO fileIO_;
+  Programmeur programmeur_{motsCle_, boucleFor_, boucleWhile_, conditionIf_, fileIO_};
   HoteQt hote_;
   TParametres parametres_;
   Interpreteur interpreteur_;

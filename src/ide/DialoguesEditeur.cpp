@@ -54,6 +54,8 @@ void DialoguesQt::ConfigurationImpression(QWidget* parent, QString& imprimante) 
   if (dialogue.exec() == QDialog::Accepted) imprimante = choix.printerName();
 }
 
+void DialoguesQt::Montre(QDialog& dialogue) { dialogue.exec(); }
+
 bool DialoguesQt::DialogueImpression(QWidget* parent) {
   QPrinter imprimante;
   QPrintDialog dialogue(&imprimante, parent);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace korvane {
@@ -22,6 +23,8 @@ class DialoguesEditeur {
   // The printer set-up: `imprimante` is the printer chosen (empty: the default one), which
   // the user may change.
   virtual void ConfigurationImpression(QWidget* parent, QString& imprimante) = 0;
+  // Shows one of the application's dialogs modally.
+  virtual void Montre(QDialog& dialogue) = 0;
   // A confirmation box with the buttons Oui, Non and Annuler.
   virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
 };
@@ -37,6 +40,7 @@ class DialoguesQt : public DialoguesEditeur {
   QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) override;
   bool DialogueImpression(QWidget* parent) override;
   void ConfigurationImpression(QWidget* parent, QString& imprimante) override;
+  void Montre(QDialog& dialogue) override;
   Reponse Confirmation(QWidget* parent, const QString& texte) override;
 };
 

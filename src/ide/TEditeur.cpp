@@ -192,6 +192,63 @@ void TEditeur::Couper() { memo_->cut(); }
 void TEditeur::Coller() { memo_->paste(); }
 void TEditeur::ToutSelectionner() { memo_->selectAll(); }
 
+const Programmeur* TEditeur::Programmation() const { return ExecutionEnCours() ? nullptr : services_.Assistants; }
+
+void TEditeur::Instructions() {
+  const Programmeur* aides = Programmation();
+  if (aides == nullptr) return;
+  services_.Dialogues.Montre(aides->MotsCle);
+  if (const QString mot = aides->MotsCle.Result(); !mot.isEmpty()) memo_->insertPlainText(mot);
+}
+
+void TEditeur::Assistant(QDialog& dialogue, const std::function<QString()>& resultat) {
+  services_.Dialogues.Montre(dialogue);
+  InsereBloc(resultat());
+}
+
+void TEditeur::Forg() {
+  if (const Programmeur* aides = Programmation()) Assistant(aides->BoucleFor, [aides] { return aides->BoucleFor.Result(); });
+}
+
+void TEditeur::Whileg() {
+  if (const Programmeur* aides = Programmation()) {
+    aides->BoucleWhile.setWindowTitle(QStringLiteral("Boucle While"));
+    Assistant(aides->BoucleWhile, [aides] { return aides->BoucleWhile.Result1(); });
+  }
+}
+
+void TEditeur::dog() {
+  if (const Programmeur* aides = Programmation()) {
+    aides->BoucleWhile.setWindowTitle(QStringLiteral("Boucle Do"));
+    Assistant(aides->BoucleWhile, [aides] { return aides->BoucleWhile.Result2(); });
+  }
+}
+
+void TEditeur::Ifg() {
+  if (const Programmeur* aides = Programmation())
+    Assistant(aides->ConditionIf, [aides] { return aides->ConditionIf.Result(); });
+}
+
+void TEditeur::LireF() { Fichier(TFileIO::Lecture); }
+
+void TEditeur::EcrireF() { Fichier(TFileIO::Ecriture); }
+
+void TEditeur::Fichier(TFileIO::Mode mode) {
+  if (const Programmeur* aides = Programmation()) {
+    aides->FileIO.ChoisitMode(mode);
+    Assistant(aides->FileIO, [aides] { return aides->FileIO.Result(); });
+  }
+}
+
+void TEditeur::InsereBloc(const QString& bloc) {
+  if (bloc.isEmpty()) return;
+  QTextCursor curseur = memo_->textCursor();
+  const int debut = curseur.selectionStart();
+  curseur.insertText(QString(bloc).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  // The body goes on the line after the block's first one.
+  memo_->setTextCursor(QTextCursor(memo_->document()->findBlock(debut).next()));
+}
+
 bool TEditeur::FormCloseQuery() {
   if (!Modifie()) return true;
   const QString question = QStringLiteral("Enregistrer changements dans '%1'?").arg(QFileInfo(nomFichier_).fileName());

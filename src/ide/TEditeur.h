@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "colmemo/ColorMemo.h"
+#include "ide/Assistants.h"
 #include "ide/DialoguesEditeur.h"
 #include "ide/FichierSource.h"
 #include "ide/ProgrammeDocument.h"
@@ -28,6 +29,7 @@ struct ServicesEditeur {
   DialoguesEditeur& Dialogues;
   BoitesMessage& Messages;
   SortieImpression Sortie;
+  const Programmeur* Assistants = nullptr;  // the "Programmer" menu's dialogs
 };
 
 // `chemin` with its file name cut at its first "." and ".bas" appended; dots in folders stay.
@@ -64,6 +66,19 @@ class TEditeur : public QWidget {
   void FormClose();
   void SurFermeture(std::function<void()> hook) { surFermeture_ = std::move(hook); }
 
+  // The "Programmer" menu: the keyword list, then the wizards. Each inserts its text in
+  // place of the selection as one undo step; a wizard leaves the caret at the start of the
+  // block's first empty line.
+  void Instructions();
+  void Forg();
+  void Whileg();
+  void dog();
+  void Ifg();
+  void LireF();
+  void EcrireF();
+  // Inserts a wizard's block (lines ending in CR LF) without adding indentation.
+  void InsereBloc(const QString& bloc);
+
   // Find, find next and replace (Chercher, Find, Continuer, Remplacer, Replace).
   TRechercheMemo& Recherche() { return recherche_; }
 
@@ -86,6 +101,11 @@ class TEditeur : public QWidget {
   // The program's lines as Raz leaves them.
   QStringList LignesSansMarquePas() const;
   bool EcritDans(const QString& chemin);
+  // The "Programmer" menu's dialogs, unless a program runs here.
+  const Programmeur* Programmation() const;
+  // Shows a wizard, then inserts what it gives.
+  void Assistant(QDialog& dialogue, const std::function<QString()>& resultat);
+  void Fichier(TFileIO::Mode mode);
   // Enter: a line break followed by the caret line's leading blanks and tabs.
   void NouvelleLigneIndentee();
   void Signale(const QString& texte);

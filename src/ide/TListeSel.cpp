@@ -1,7 +1,5 @@
 #include "ide/TListeSel.h"
 
-#include <QKeyEvent>
-#include <QVBoxLayout>
 
 namespace korvane {
 
@@ -33,12 +31,8 @@ std::optional<int> LigneContenant(const QStringList& lignes, const QString& item
   return std::nullopt;
 }
 
-TListeSel::TListeSel(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget(this)) {
+TListeSel::TListeSel(QWidget* parent) : DialogueListe(parent) {
   setWindowTitle("Liste des Subs");
-  auto* disposition = new QVBoxLayout(this);
-  disposition->setContentsMargins(0, 0, 0, 0);
-  disposition->addWidget(listBox1_);
-  connect(listBox1_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   setFixedSize(300, 250);
 }
 
@@ -49,30 +43,9 @@ std::optional<int> TListeSel::ListeSubs(const QStringList& lignes) {
 }
 
 void TListeSel::Remplit(const QStringList& lignes) {
-  listBox1_->clear();
+  ListBox1()->clear();
   for (const QString& ligne : lignes)
-    if (const QString sans = SansIndentation(ligne); CommenceParSub(sans)) listBox1_->addItem(sans);
-}
-
-QString TListeSel::Result() const {
-  const QList<QListWidgetItem*> choix = listBox1_->selectedItems();
-  return choix.isEmpty() ? QString() : choix.front()->text();
-}
-
-// The list leaves Enter and Échap to the dialog.
-void TListeSel::keyPressEvent(QKeyEvent* evenement) {
-  switch (evenement->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      accept();
-      return;
-    case Qt::Key_Escape:
-      listBox1_->clearSelection();
-      reject();
-      return;
-    default:
-      QDialog::keyPressEvent(evenement);
-  }
+    if (const QString sans = SansIndentation(ligne); CommenceParSub(sans)) ListBox1()->addItem(sans);
 }
 
 }  // namespace korvane

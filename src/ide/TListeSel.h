@@ -2,18 +2,18 @@
 // The list of the program's SUBs, to put the editor's caret on one of them. Enter or a
 // double click keeps the selected item; Échap drops the selection.
 
-#include <QDialog>
-#include <QListWidget>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+#include "ide/DialogueListe.h"
 
 namespace korvane {
 
 // The first line of `lignes` that contains `item`; nothing for an empty item or none found.
 std::optional<int> LigneContenant(const QStringList& lignes, const QString& item);
 
-class TListeSel : public QDialog {
+class TListeSel : public DialogueListe {
  public:
   explicit TListeSel(QWidget* parent = nullptr);
 
@@ -22,16 +22,6 @@ class TListeSel : public QDialog {
   std::optional<int> ListeSubs(const QStringList& lignes);
   // The SUB headers without their leading blanks and tabs, nothing selected.
   void Remplit(const QStringList& lignes);
-  // The selected item's text; empty when nothing is selected.
-  QString Result() const;
-
-  QListWidget* ListBox1() const { return listBox1_; }
-
- protected:
-  void keyPressEvent(QKeyEvent* evenement) override;
-
- private:
-  QListWidget* listBox1_;
 };
 
 }  // namespace korvane

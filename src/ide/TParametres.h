@@ -2,15 +2,15 @@
 // The run parameters dialog: edits the text COMMAND$ returns. "OK" or Enter accepts,
 // "Annuler" or Échap refuses; closing from the title bar repeats the previous choice.
 
-#include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
+
+#include "ide/DialogueAccepte.h"
 
 #include "interpreter/Interpreteur.h"
 
 namespace korvane {
 
-class TParametres : public QDialog {
+class TParametres : public DialogueAccepte {
  public:
   explicit TParametres(QWidget* parent = nullptr);
 
@@ -21,22 +21,13 @@ class TParametres : public QDialog {
   void Ouvre(const Interpreteur& interpreteur);
   void Applique(Interpreteur& interpreteur) const;
 
-  bool Accepte() const { return accepte_; }
   QLineEdit* Edit1() const { return edit1_; }
-  QPushButton* Button1() const { return button1_; }
-  QPushButton* Button2() const { return button2_; }
 
  protected:
-  void keyPressEvent(QKeyEvent* evenement) override;
   void showEvent(QShowEvent* evenement) override;
 
  private:
-  void Choisit(bool accepte);
-
   QLineEdit* edit1_;
-  QPushButton* button1_;
-  QPushButton* button2_;
-  bool accepte_ = false;
 };
 
 }  // namespace korvane

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,10 @@ class FauxDialogues : public DialoguesEditeur {
     return Fichier;
   }
   bool DialogueImpression(QWidget*) override { return Imprime; }
+  // The user's doings in a dialog the application shows; nothing when not told.
+  void Montre(QDialog& dialogue) override {
+    if (Utilisateur) Utilisateur(dialogue);
+  }
   void ConfigurationImpression(QWidget*, QString& imprimante) override {
     ++Configurations;
     imprimante = Imprimante;
@@ -69,6 +74,7 @@ class FauxDialogues : public DialoguesEditeur {
   QString Fichier;  // empty: the user cancels
   bool Imprime = true;
   Reponse Choix = Reponse::Annuler;
+  std::function<void(QDialog&)> Utilisateur;
   QString Imprimante;  // the printer the set-up picks
   int Configurations = 0;
   std::vector<Demande> Demandes;

@@ -1,0 +1,33 @@
+#pragma once
+// A dialog that remembers the user's last choice: "OK" or Enter accepts, "Annuler" or Échap
+// refuses, and closing it from the title bar keeps the choice made before.
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace korvane {
+
+class DialogueAccepte : public QDialog {
+ public:
+  explicit DialogueAccepte(QWidget* parent = nullptr);
+
+  bool Accepte() const { return accepte_; }
+  QPushButton* Button1() const { return button1_; }
+  QPushButton* Button2() const { return button2_; }
+
+ protected:
+  // The two buttons at the right of a row, for the derived dialog's layout; Tab reaches
+  // them after `dernierChamp`.
+  QHBoxLayout* RangeeBoutons(QWidget* dernierChamp);
+  void keyPressEvent(QKeyEvent* evenement) override;
+
+ private:
+  void Choisit(bool accepte);
+
+  QPushButton* button1_;
+  QPushButton* button2_;
+  bool accepte_ = false;
+};
+
+}  // namespace korvane

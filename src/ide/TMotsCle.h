@@ -1,0 +1,18 @@
+#pragma once
+// The keyword list: the dialect's 68 keywords in order, one of which the editor inserts.
+
+#include <QStringList>
+
+#include "ide/DialogueListe.h"
+
+namespace korvane {
+
+// The keywords as the list shows them.
+const QStringList& MotsCle();
+
+class TMotsCle : public DialogueListe {
+ public:
+  explicit TMotsCle(QWidget* parent = nullptr);
+};
+
+}  // namespace korvane
