@@ -17,19 +17,20 @@ std::optional<double> ArrondiReel6(long double valeur) {
   return static_cast<double>(arrondie);
 }
 
-std::string FormatReel(double valeur, char separateur) {
+std::string FormatReel(double valeur, char separateur, int chiffres) {
   if (valeur == 0) return "0";
   char tampon[64];
-  // d.dddddddddddddde[+-]x: 15 significant digits, rounded by the conversion.
-  const auto fin = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 14).ptr;
+  // d.ddd...e[+-]x: `chiffres` significant digits, rounded by the conversion.
+  const auto fin =
+      std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, chiffres - 1).ptr;
   const std::string_view ecrit(tampon, static_cast<std::size_t>(fin - tampon));
   const bool negatif = ecrit.front() == '-';
   const std::size_t e = ecrit.find('e');
   const int exposant = std::atoi(std::string(ecrit.substr(e + 1)).c_str());
-  std::string chiffres;
+  std::string significatifs;
   for (char c : ecrit.substr(0, e))
-    if (c >= '0' && c <= '9') chiffres += c;
-  while (chiffres.size() > 1 && chiffres.back() == '0') chiffres.pop_back();
+    if (c >= '0' && c <= '9') significatifs += c;
+  while (significatifs.size() > 1 && significatifs.back() == '0') significatifs.pop_back();
 
   std::string sortie = negatif ? "-" : "";
   if (exposant >= -4 && exposant < 15) {
@@ -37,23 +38,23 @@ std::string FormatReel(double valeur, char separateur) {
       sortie += '0';
       sortie += separateur;
       sortie.append(static_cast<std::size_t>(-exposant - 1), '0');
-      sortie += chiffres;
+      sortie += significatifs;
     } else {
       const std::size_t entiers = static_cast<std::size_t>(exposant) + 1;
-      if (chiffres.size() <= entiers) {
-        sortie += chiffres;
-        sortie.append(entiers - chiffres.size(), '0');
+      if (significatifs.size() <= entiers) {
+        sortie += significatifs;
+        sortie.append(entiers - significatifs.size(), '0');
       } else {
-        sortie += chiffres.substr(0, entiers);
+        sortie += significatifs.substr(0, entiers);
         sortie += separateur;
-        sortie += chiffres.substr(entiers);
+        sortie += significatifs.substr(entiers);
       }
     }
   } else {
-    sortie += chiffres.front();
-    if (chiffres.size() > 1) {
+    sortie += significatifs.front();
+    if (significatifs.size() > 1) {
       sortie += separateur;
-      sortie += chiffres.substr(1);
+      sortie += significatifs.substr(1);
     }
     sortie += 'E';
     sortie += std::to_string(exposant);

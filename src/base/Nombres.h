@@ -15,9 +15,9 @@ inline constexpr double kReelMax = 0x1.fffffffffep+126;           // about 1.7E3
 // Rounds to the nearest 6-byte real. Too small becomes 0; too large (or not a number) fails.
 std::optional<double> ArrondiReel6(long double valeur);
 
-// General format: at most 15 significant digits, no trailing zeros, fixed notation
-// from 0.0001 up to 15 integer digits, otherwise 1E20 / 2.5E-7.
-std::string FormatReel(double valeur, char separateur);
+// General format: at most `chiffres` (1 to 17) significant digits, no trailing zeros, fixed
+// notation from 0.0001 up to 15 integer digits, otherwise 1E20 / 2.5E-7.
+std::string FormatReel(double valeur, char separateur, int chiffres = 15);
 
 // Leading blanks, optional sign, decimal digits or '$' and hexadecimal digits, within 32 bits.
 std::optional<int32_t> TexteVersEntier(std::string_view texte);

@@ -40,6 +40,9 @@ Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImp
       fileIO_(principale),
       hote_(messages, imprimante_, principale),
       parametres_(principale),
+      calendrier_(QDate::currentDate(), principale),
+      horloge_(reglage_, &QDateTime::currentDateTime, principale),
+      pocket_(messages, principale),
       interpreteur_(hote_.Monde()),
       controle_(interpreteur_, messages) {}
 

@@ -9,7 +9,11 @@
 #include "ide/DialoguesEditeur.h"
 #include "ide/TEditeur.h"
 #include "ide/TListeSel.h"
+#include "ide/ReglageHorloge.h"
+#include "ide/TCalendrier.h"
+#include "ide/THorloge.h"
 #include "ide/TParametres.h"
+#include "ide/TPocket.h"
 #include "ide/TTableSymboles.h"
 #include "ide/TVariable.h"
 #include "interpreter/Interpreteur.h"
@@ -39,6 +43,10 @@ class Atelier {
   void Stats() { table_.Stats(interpreteur_); }
   void Examiner() { variable_.Examiner(); }
   void Param() { parametres_.Param(interpreteur_); }
+  // The utilities, each shown modally.
+  void Calendrier() { dialogues_.Montre(calendrier_); }
+  void Calculatrice() { dialogues_.Montre(pocket_); }
+  void Horloge() { dialogues_.Montre(horloge_); }
 
   ControleExecution& Controle() { return controle_; }
   HoteQt& Hote() { return hote_; }
@@ -61,6 +69,10 @@ class Atelier {
   Programmeur programmeur_{motsCle_, boucleFor_, boucleWhile_, conditionIf_, fileIO_};
   HoteQt hote_;
   TParametres parametres_;
+  ReglageSysteme reglage_;
+  TCalendrier calendrier_;
+  THorloge horloge_;
+  TPocket pocket_;
   Interpreteur interpreteur_;
   ControleExecution controle_;
 };

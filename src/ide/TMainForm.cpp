@@ -152,7 +152,6 @@ void TMainForm::CreeMenus() {
       if (TEditeur* editeur = EditeurActif()) commande(*editeur);
     };
   };
-  const auto rien = std::function<void()>();
   struct Menu {
     const char* titre;
     const char* aide;
@@ -247,9 +246,9 @@ void TMainForm::CreeMenus() {
       {"&Utilitaires",
        "",
        {
-           {"Calendrier1", "&Calendrier", {}, "Calendrier", Besoin::Rien, rien},
-           {"Calculatrice1", "C&alculatrice", {}, "Calculatrice", Besoin::Rien, rien},
-           {"Horloge1", "&Horloge", {}, "Horloge", Besoin::Rien, rien},
+           {"Calendrier1", "&Calendrier", {}, "Calendrier", Besoin::Rien, [this] { atelier_.Calendrier(); }},
+           {"Calculatrice1", "C&alculatrice", {}, "Calculatrice", Besoin::Rien, [this] { atelier_.Calculatrice(); }},
+           {"Horloge1", "&Horloge", {}, "Horloge", Besoin::Rien, [this] { atelier_.Horloge(); }},
        }},
       {"Fe&nêtre",
        "Commandes de fenêtres telles que Mosaïque et Cascade",
