@@ -278,6 +278,19 @@ TEST(TMainForm, TheHelpMenuOpensTheHelpWindowOnItsThreeRequestsAndTheAboutBoxWit
   EXPECT_FALSE(p.fenetre.AboutBox().isModal());
 }
 
+TEST(TMainForm, TheProgrammerAndUtilitiesItemsShowTheirDialogs) {
+  Poste p;
+  p.fenetre.FileNewItemClick();
+  QStringList titres;
+  p.dialogues.Utilisateur = [&titres](QDialog& dialogue) { titres << dialogue.windowTitle(); };
+  for (const char* nom : {"Motscl1", "bouclefor1", "Bouclewhile1", "Boucledo1", "If1", "Lecturefichier1",
+                          "Ecriturefichier1", "Calendrier1", "Calculatrice1", "Horloge1"})
+    p.Commande(nom)->trigger();
+  EXPECT_EQ(titres, QStringList({"Mots clé", "Boucle For", "Boucle While", "Boucle Do", "Condition If",
+                                 "Lecture / Ecriture fichier", "Lecture / Ecriture fichier", "Calendrier",
+                                 "Calculatrice", "Horloge"}));
+}
+
 TEST(TMainForm, StepModeFollowsItsCheckMarkAndAnActivationClearsBoth) {
   Poste p;
   p.Commande("FileNewItem")->trigger();
