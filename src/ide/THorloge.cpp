@@ -87,13 +87,12 @@ THorloge::THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenan
   QPalette noir = fond->palette();
   noir.setColor(QPalette::Window, Qt::black);
   noir.setColor(QPalette::WindowText, Qt::white);
-  noir.setColor(QPalette::ButtonText, Qt::white);
   fond->setPalette(noir);
 
-  label1_ = Afficheur(fond, QRect(8, 8, 140, 36));
-  label2_ = Afficheur(fond, QRect(8, 54, 140, 36));
+  label1_ = Afficheur(fond, QRect(8, 8, 154, 36));
+  label2_ = Afficheur(fond, QRect(8, 54, 154, 36));
   auto* label4 = new QLabel(fond);
-  label4->setGeometry(8, 48, 140, 2);
+  label4->setGeometry(8, 48, 154, 2);
   label4->setAutoFillBackground(true);
   QPalette blanc = label4->palette();
   blanc.setColor(QPalette::Window, Qt::white);
@@ -112,19 +111,26 @@ THorloge::THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenan
   for (int k = 0; k < 5; ++k) {
     auto* bouton = new QRadioButton(QString::fromLatin1(champs[k]), fond);
     bouton->setFont(gras);
-    bouton->setGeometry(158, 6 + 19 * k, 56, 19);
+    bouton->setGeometry(168, 6 + 19 * k, 50, 19);
     radioGroup1_->addButton(bouton, k);
   }
   auto* haut = new QToolButton(fond);
   auto* bas = new QToolButton(fond);
   haut->setArrowType(Qt::UpArrow);
   bas->setArrowType(Qt::DownArrow);
-  haut->setGeometry(222, 10, 22, 20);
-  bas->setGeometry(222, 30, 22, 20);
+  // The arrows are drawn in the text colour, white on this panel.
+  for (QToolButton* fleche : {haut, bas}) {
+    QPalette noires = fleche->palette();
+    noires.setColor(QPalette::WindowText, Qt::black);
+    noires.setColor(QPalette::ButtonText, Qt::black);
+    fleche->setPalette(noires);
+  }
+  haut->setGeometry(226, 10, 22, 20);
+  bas->setGeometry(226, 30, 22, 20);
   connect(haut, &QToolButton::clicked, this, &THorloge::SpinButton1UpClick);
   connect(bas, &QToolButton::clicked, this, &THorloge::SpinButton1DownClick);
   button2_->setParent(fond);
-  button2_->setGeometry(214, 62, 56, 26);
+  button2_->setGeometry(218, 62, 52, 26);
   button1_->setParent(fond);
   button1_->setGeometry(190, 118, 80, 28);
   button2_->setAutoDefault(false);
