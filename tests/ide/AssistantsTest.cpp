@@ -10,15 +10,12 @@
 #include <algorithm>
 #include <functional>
 
-#include "ide/Atelier.h"
-#include "ide/BancEditeur.h"
+#include "ide/PosteAtelier.h"
 #include "support/NomDeCas.h"
 
 namespace korvane {
 namespace {
 
-using test::FauxDialogues;
-using test::MessagesNotes;
 
 enum Operateur { Egal, Inferieur, Superieur, InferieurEgal, SuperieurEgal, Different };
 
@@ -174,17 +171,9 @@ TEST(Assistants, TheChannelArrowsStopAt3And1AndReadAnythingElseAs1) {
   }
 }
 
-struct Poste {
-  MessagesNotes messages;
-  FauxDialogues dialogues;
-  QTemporaryDir pdf;
-  Atelier atelier{messages, dialogues, SortieImpression{false, pdf.path()}};
-  std::unique_ptr<TEditeur> editeur = atelier.NouvelEditeur();
-
-  explicit Poste(const QString& texte) {
-    editeur->Memo1()->setPlainText(texte);
-    editeur->Memo1()->moveCursor(QTextCursor::End);
-  }
+// The caret at the end of the program, where the blocks go.
+struct Poste : test::PosteAtelier {
+  explicit Poste(const QString& texte) : PosteAtelier(texte) { editeur->Memo1()->moveCursor(QTextCursor::End); }
   QString Texte() const { return editeur->Memo1()->toPlainText(); }
   int LigneCurseur() const { return editeur->Memo1()->textCursor().blockNumber(); }
   int ColonneCurseur() const { return editeur->Memo1()->textCursor().positionInBlock(); }

@@ -6,24 +6,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ide/BancEditeur.h"
+#include "ide/PosteAtelier.h"
 
 namespace korvane {
 namespace {
 
-using test::FauxDialogues;
-using test::MessagesNotes;
 
-struct Poste {
-  MessagesNotes messages;
-  FauxDialogues dialogues;
-  QTemporaryDir pdf;
-  Atelier atelier{messages, dialogues, SortieImpression{false, pdf.path()}};
-  std::unique_ptr<TEditeur> editeur = atelier.NouvelEditeur();
-
-  explicit Poste(const QString& texte) { editeur->Memo1()->setPlainText(texte); }
-  QString Ligne(int k) const { return editeur->Memo1()->document()->findBlockByNumber(k).text(); }
-};
+using Poste = test::PosteAtelier;
 
 bool AUneEncre(const QImage& image, QRect zone) {
   for (int y = zone.top(); y <= zone.bottom(); ++y)
