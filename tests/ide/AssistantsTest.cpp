@@ -16,7 +16,6 @@
 namespace korvane {
 namespace {
 
-
 enum Operateur { Egal, Inferieur, Superieur, InferieurEgal, SuperieurEgal, Different };
 
 void Ok(DialogueAccepte& dialogue) { QTest::mouseClick(dialogue.Button1(), Qt::LeftButton); }
