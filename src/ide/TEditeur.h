@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "colmemo/ColorMemo.h"
-#include "ide/Assistants.h"
+#include "tools/Assistants.h"
 #include "ide/DialoguesEditeur.h"
 #include "ide/FichierSource.h"
 #include "ide/ProgrammeDocument.h"

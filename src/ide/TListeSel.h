@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "ide/DialogueListe.h"
+#include "tools/DialogueListe.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "ide/DialogueAccepte.h"
+#include "tools/DialogueAccepte.h"
 
 #include "interpreter/Interpreteur.h"
 

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "ide/DialogueListe.h"
+#include "tools/DialogueListe.h"
 
 namespace korvane {
 

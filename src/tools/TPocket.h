@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ide/Calculatrice.h"
+#include "tools/Calculatrice.h"
 #include "machine/Peripheriques.h"
 
 namespace korvane {

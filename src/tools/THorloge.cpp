@@ -1,4 +1,4 @@
-#include "ide/THorloge.h"
+#include "tools/THorloge.h"
 
 #include <QFrame>
 #include <QRadioButton>

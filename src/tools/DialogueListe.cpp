@@ -1,4 +1,4 @@
-#include "ide/DialogueListe.h"
+#include "tools/DialogueListe.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "ide/ReglageHorloge.h"
+#include "tools/ReglageHorloge.h"
 
 namespace korvane {
 

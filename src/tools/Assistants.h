@@ -9,8 +9,8 @@
 #include <QString>
 #include <QToolButton>
 
-#include "ide/DialogueAccepte.h"
-#include "ide/TMotsCle.h"
+#include "tools/DialogueAccepte.h"
+#include "tools/TMotsCle.h"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "ide/TCalendrier.h"
+#include "tools/TCalendrier.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

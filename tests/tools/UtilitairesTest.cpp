@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "ide/BancEditeur.h"
-#include "ide/TCalendrier.h"
-#include "ide/THorloge.h"
-#include "ide/TPocket.h"
+#include "tools/TCalendrier.h"
+#include "tools/THorloge.h"
+#include "tools/TPocket.h"
 
 namespace korvane {
 namespace {

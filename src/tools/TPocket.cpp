@@ -1,4 +1,4 @@
-#include "ide/TPocket.h"
+#include "tools/TPocket.h"
 
 #include <QFrame>
 #include <QKeyEvent>

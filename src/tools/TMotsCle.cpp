@@ -1,4 +1,4 @@
-#include "ide/TMotsCle.h"
+#include "tools/TMotsCle.h"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "ide/Assistants.h"
+#include "tools/Assistants.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

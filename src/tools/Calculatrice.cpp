@@ -1,4 +1,4 @@
-#include "ide/Calculatrice.h"
+#include "tools/Calculatrice.h"
 
 #include <cmath>
 

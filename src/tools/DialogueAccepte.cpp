@@ -1,4 +1,4 @@
-#include "ide/DialogueAccepte.h"
+#include "tools/DialogueAccepte.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 // The calculator's arithmetic as key sequences: each key is one character of a string,
 // "C" clears, "X" is 1/x, "S" the square root, "," the comma.
-#include "ide/Calculatrice.h"
+#include "tools/Calculatrice.h"
 
 #include <gtest/gtest.h>
 

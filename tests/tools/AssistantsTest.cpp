@@ -1,6 +1,6 @@
 // The "Programmer" menu: the wizards' texts, the channel arrows, what the editor inserts and
 // where it leaves the caret, and the keyword list.
-#include "ide/Assistants.h"
+#include "tools/Assistants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ide/ReglageHorloge.h"
+#include "tools/ReglageHorloge.h"
 
 #include <unistd.h>
 
