@@ -1,6 +1,7 @@
 #include "ide/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>

@@ -3,7 +3,6 @@
 // buttons that act on the active one, the status line showing the hint under the mouse,
 // and a clock. It owns the application's single windows, created once in a fixed order.
 
-#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
