@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "tools/PoliceOutils.h"
+
 namespace korvane {
 
 namespace {
@@ -43,6 +45,7 @@ TBoucleFor::TBoucleFor(QWidget* parent)
       edit3_(new QLineEdit(this)),
       edit4_(new QLineEdit(this)) {
   setWindowTitle(QStringLiteral("Boucle For"));
+  setFont(PoliceOutils());
   auto* champs = new QFormLayout;
   champs->addRow(QStringLiteral("Compteur"), edit1_);
   champs->addRow(QStringLiteral("Valeur initiale"), edit2_);
@@ -61,6 +64,7 @@ QString TBoucleFor::Result() const {
 
 DialogueCondition::DialogueCondition(QWidget* parent)
     : DialogueAccepte(parent), edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this)), radioGroup1_(new QButtonGroup(this)) {
+  setFont(PoliceOutils());
   auto* champs = new QFormLayout;
   champs->addRow(QStringLiteral("Opérande 1"), edit1_);
   QStringList operateurs;
@@ -115,6 +119,7 @@ TFileIO::TFileIO(QWidget* parent)
       edit2_(new QLineEdit(QStringLiteral("1"), this)),
       radioGroup1_(new QButtonGroup(this)) {
   setWindowTitle(QStringLiteral("Lecture / Ecriture fichier"));
+  setFont(PoliceOutils());
   auto* haut = new QToolButton(this);
   auto* bas = new QToolButton(this);
   haut->setArrowType(Qt::UpArrow);

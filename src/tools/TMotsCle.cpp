@@ -1,5 +1,7 @@
 #include "tools/TMotsCle.h"
 
+#include "tools/PoliceOutils.h"
+
 namespace korvane {
 
 // In the list's order, which is the byte order.
@@ -18,6 +20,7 @@ const QStringList& MotsCle() {
 
 TMotsCle::TMotsCle(QWidget* parent) : DialogueListe(parent) {
   setWindowTitle(QStringLiteral("Mots clé"));
+  setFont(PoliceOutils());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   ListBox1()->addItems(MotsCle());
   setFixedSize(185, 339);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "base/Texte.h"
+#include "tools/PoliceOutils.h"
 
 namespace korvane {
 
@@ -21,6 +22,7 @@ const QColor kSarcelle(0, 128, 128);
 TPocket::TPocket(BoitesMessage& messages, QWidget* parent)
     : QDialog(parent), messages_(messages), label1_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("Calculatrice"));
+  setFont(PoliceOutils());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(342, 219);
   setAutoFillBackground(true);
