@@ -76,8 +76,6 @@ class TEditeur : public QWidget {
   void Ifg();
   void LireF();
   void EcrireF();
-  // Inserts a wizard's block (lines ending in CR LF) without adding indentation.
-  void InsereBloc(const QString& bloc);
 
   // Find, find next and replace (Chercher, Find, Continuer, Remplacer, Replace).
   TRechercheMemo& Recherche() { return recherche_; }
@@ -105,6 +103,8 @@ class TEditeur : public QWidget {
   const Programmeur* Programmation() const;
   // Shows a wizard, then inserts what it gives.
   void Assistant(QDialog& dialogue, const std::function<QString()>& resultat);
+  // Inserts a wizard's block (lines ending in CR LF) without adding indentation.
+  void InsereBloc(const QString& bloc);
   void Fichier(TFileIO::Mode mode);
   // Enter: a line break followed by the caret line's leading blanks and tabs.
   void NouvelleLigneIndentee();
