@@ -18,6 +18,7 @@
 #include <ranges>
 
 #include "screen/TexteQt.h"
+#include "tools/Apparence.h"
 
 namespace korvane {
 
@@ -135,9 +136,7 @@ QWidget* TMainForm::CreeBarreEtat() {
   statusLine_ = Panneau(panel1);
   statusLine_->setObjectName(QStringLiteral("StatusLine"));
   statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  QPalette noir = statusLine_->palette();
-  noir.setColor(QPalette::WindowText, Qt::black);
-  statusLine_->setPalette(noir);
+  Colore(statusLine_, QPalette::WindowText, Qt::black);
   panel2_ = Panneau(panel1);
   panel2_->setObjectName(QStringLiteral("Panel2"));
   panel2_->setAlignment(Qt::AlignCenter);

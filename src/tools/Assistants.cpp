@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "tools/PoliceOutils.h"
+#include "tools/Apparence.h"
 
 namespace korvane {
 

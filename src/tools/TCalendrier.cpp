@@ -8,6 +8,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "tools/Apparence.h"
+
 namespace korvane {
 
 QString TitreMois(QDate date) {
@@ -29,10 +31,7 @@ TCalendrier::TCalendrier(QDate debut, QWidget* parent)
   auto* panel1 = new QFrame;
   panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel1->setFixedHeight(96);
-  panel1->setAutoFillBackground(true);
-  QPalette sarcelle = panel1->palette();
-  sarcelle.setColor(QPalette::Window, QColor(0, 128, 128));
-  panel1->setPalette(sarcelle);
+  Colore(panel1, QPalette::Window, kSarcelle);
 
   bitBtn1_->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
   bitBtn2_->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
@@ -49,13 +48,8 @@ TCalendrier::TCalendrier(QDate debut, QWidget* parent)
   boutons->addWidget(bitBtn2_);
 
   label1_->setAlignment(Qt::AlignCenter);
-  QFont titre(QStringLiteral("DejaVu Sans"));
-  titre.setBold(true);
-  titre.setPixelSize(23);
-  label1_->setFont(titre);
-  QPalette rouge = label1_->palette();
-  rouge.setColor(QPalette::WindowText, Qt::red);
-  label1_->setPalette(rouge);
+  label1_->setFont(PoliceGrasse(23));
+  Colore(label1_, QPalette::WindowText, Qt::red);
 
   auto* dansPanneau = new QVBoxLayout(panel1);
   dansPanneau->addLayout(boutons);

@@ -5,6 +5,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "tools/Apparence.h"
+
 namespace korvane {
 
 namespace {
@@ -43,15 +45,9 @@ QLabel* Afficheur(QWidget* parent, QRect place) {
   panneau->setGeometry(place);
   panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panneau->setAlignment(Qt::AlignCenter);
-  panneau->setAutoFillBackground(true);
-  QPalette couleurs = panneau->palette();
-  couleurs.setColor(QPalette::Window, QColor(192, 192, 192));
-  couleurs.setColor(QPalette::WindowText, Qt::black);
-  panneau->setPalette(couleurs);
-  QFont police(QStringLiteral("DejaVu Sans"));
-  police.setBold(true);
-  police.setPixelSize(23);
-  panneau->setFont(police);
+  Colore(panneau, QPalette::Window, kArgent);
+  Colore(panneau, QPalette::WindowText, Qt::black);
+  panneau->setFont(PoliceGrasse(23));
   return panneau;
 }
 
@@ -83,26 +79,16 @@ THorloge::THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenan
   fond->setGeometry(rect());
   fond->setFrameStyle(QFrame::Panel | QFrame::Raised);
   fond->setLineWidth(2);
-  fond->setAutoFillBackground(true);
-  QPalette noir = fond->palette();
-  noir.setColor(QPalette::Window, Qt::black);
-  noir.setColor(QPalette::WindowText, Qt::white);
-  fond->setPalette(noir);
+  Colore(fond, QPalette::Window, Qt::black);
+  Colore(fond, QPalette::WindowText, Qt::white);
 
   label1_ = Afficheur(fond, QRect(8, 8, 154, 36));
   label2_ = Afficheur(fond, QRect(8, 54, 154, 36));
   auto* label4 = new QLabel(fond);
   label4->setGeometry(8, 48, 154, 2);
-  label4->setAutoFillBackground(true);
-  QPalette blanc = label4->palette();
-  blanc.setColor(QPalette::Window, Qt::white);
-  label4->setPalette(blanc);
+  Colore(label4, QPalette::Window, Qt::white);
   auto* label3 = new QLabel(QStringLiteral("KORVANE"), fond);
-  QFont marque(QStringLiteral("DejaVu Sans"));
-  marque.setBold(true);
-  marque.setItalic(true);
-  marque.setPixelSize(27);
-  label3->setFont(marque);
+  label3->setFont(PoliceGrasse(27, true));
   label3->setGeometry(8, 104, 170, 40);
 
   QFont gras = font();
@@ -120,10 +106,8 @@ THorloge::THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenan
   bas->setArrowType(Qt::DownArrow);
   // The arrows are drawn in the text colour, white on this panel.
   for (QToolButton* fleche : {haut, bas}) {
-    QPalette noires = fleche->palette();
-    noires.setColor(QPalette::WindowText, Qt::black);
-    noires.setColor(QPalette::ButtonText, Qt::black);
-    fleche->setPalette(noires);
+    Colore(fleche, QPalette::WindowText, Qt::black);
+    Colore(fleche, QPalette::ButtonText, Qt::black);
   }
   haut->setGeometry(226, 10, 22, 20);
   bas->setGeometry(226, 30, 22, 20);

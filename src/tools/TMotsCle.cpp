@@ -1,6 +1,6 @@
 #include "tools/TMotsCle.h"
 
-#include "tools/PoliceOutils.h"
+#include "tools/Apparence.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "base/Texte.h"
-#include "tools/PoliceOutils.h"
+#include "tools/Apparence.h"
 
 namespace korvane {
 
@@ -15,7 +15,6 @@ constexpr int kHauteur = 33;
 constexpr int kRangees[] = {57, 97, 137, 177};
 constexpr int kColonnes[] = {12, 52, 92, 142, 192};
 
-const QColor kSarcelle(0, 128, 128);
 
 }  // namespace
 
@@ -25,35 +24,23 @@ TPocket::TPocket(BoitesMessage& messages, QWidget* parent)
   setFont(PoliceOutils());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(342, 219);
-  setAutoFillBackground(true);
-  QPalette fond = palette();
-  fond.setColor(QPalette::Window, kSarcelle);
-  setPalette(fond);
+  Colore(this, QPalette::Window, kSarcelle);
 
   auto* cadre = new QFrame(this);
   cadre->setGeometry(10, 8, 260, 38);
-  cadre->setAutoFillBackground(true);
-  QPalette marine = cadre->palette();
-  marine.setColor(QPalette::Window, QColor(0, 0, 128));
-  cadre->setPalette(marine);
+  Colore(cadre, QPalette::Window, QColor(0, 0, 128));
   label1_->setParent(cadre);
   label1_->setGeometry(4, 4, 252, 30);
   label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label1_->setAutoFillBackground(true);
-  QPalette argent = label1_->palette();
-  argent.setColor(QPalette::Window, QColor(192, 192, 192));
-  argent.setColor(QPalette::WindowText, Qt::black);
-  label1_->setPalette(argent);
+  Colore(label1_, QPalette::Window, kArgent);
+  Colore(label1_, QPalette::WindowText, Qt::black);
   QFont chiffres = label1_->font();
   chiffres.setPixelSize(20);
   label1_->setFont(chiffres);
 
   auto* label2 = new QLabel(this);
   label2->setGeometry(282, 8, 50, 6);
-  label2->setAutoFillBackground(true);
-  QPalette rouge = label2->palette();
-  rouge.setColor(QPalette::Window, Qt::red);
-  label2->setPalette(rouge);
+  Colore(label2, QPalette::Window, Qt::red);
 
   const char* const pave[4][3] = {{"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}, {",", "0", "="}};
   for (int rangee = 0; rangee < 4; ++rangee)
