@@ -15,9 +15,6 @@ enum class Issue {
   Echouee,      // the system refused; errno is kept in Erreur()
 };
 
-// The French text of a system error number, for korvane-run's own messages.
-std::string TexteErreurSysteme(int erreur);
-
 // Bytes on their way to a descriptor, kept in memory so that bulk output stays fast, and
 // written out when many are waiting, when the oldest has waited a tenth of a second, and on
 // demand. After a failure nothing more is written.

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "base/EchecExecution.h"
+#include "base/ErreurSysteme.h"
 #include "base/Texte.h"
 #include "interpreter/Interpreteur.h"
 #include "machine/HorlogeSysteme.h"

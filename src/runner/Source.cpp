@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "base/ErreurSysteme.h"
 #include "base/Texte.h"
 #include "runner/Descripteurs.h"
 

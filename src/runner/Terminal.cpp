@@ -7,6 +7,7 @@
 
 #include "base/Calcul.h"
 #include "base/EchecExecution.h"
+#include "base/ErreurSysteme.h"
 #include "base/Texte.h"
 #include "runner/Signaux.h"
 
