@@ -22,6 +22,7 @@ class SansDialogue : public DialoguesEditeur {
   void Montre(QDialog&) override {}
   void ConfigurationImpression(QWidget*, QString&) override {}
   Reponse Confirmation(QWidget*, const QString&) override { return Reponse::Non; }
+  bool Remplacement(QWidget*, const QString&) override { return false; }
 };
 
 class SansMessage : public BoitesMessage {
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 20000; ++i)
     lignes << QStringLiteral("ETIQ%1: PRINT \"Valeur été \"; A$ ' commentaire %1").arg(i);
   QString raison;
-  if (!EcritSource(chemin, lignes, Encodage::Windows1252, raison)) {
+  if (!EnregistreSource(chemin, lignes, {Encodage::Windows1252, false}, raison)) {
     std::fprintf(stderr, "%s\n", qPrintable(raison));
     return 1;
   }

@@ -16,6 +16,8 @@ QString ChoisitFichier(QWidget* parent, QFileDialog::AcceptMode mode, const QStr
   dialogue.setAcceptMode(mode);
   dialogue.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialogue.setOption(QFileDialog::HideNameFilterDetails);
+  // The editor asks itself, about the name it really writes.
+  dialogue.setOption(QFileDialog::DontConfirmOverwrite);
   dialogue.setNameFilters(FiltresQt(filtre));
   // A wildcard name only filters the list; the user types the real name.
   if (!nom.contains(QLatin1Char('*'))) dialogue.selectFile(nom);
@@ -74,6 +76,14 @@ Reponse DialoguesQt::Confirmation(QWidget* parent, const QString& texte) {
     default:
       return Reponse::Annuler;
   }
+}
+
+bool DialoguesQt::Remplacement(QWidget* parent, const QString& texte) {
+  QMessageBox boite(QMessageBox::Question, QStringLiteral("Korvane"), texte, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+  boite.setTextFormat(Qt::PlainText);
+  boite.setDefaultButton(QMessageBox::No);
+  return boite.exec() == QMessageBox::Yes;
 }
 
 }  // namespace korvane

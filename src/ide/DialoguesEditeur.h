@@ -27,6 +27,8 @@ class DialoguesEditeur {
   virtual void Montre(QDialog& dialogue) = 0;
   // A confirmation box with the buttons Oui, Non and Annuler.
   virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
+  // A question with the buttons Oui and Non: true for Oui.
+  virtual bool Remplacement(QWidget* parent, const QString& texte) = 0;
 };
 
 // Such a filter as Qt name filters, each ending with its patterns in parentheses ("*.*"
@@ -42,6 +44,7 @@ class DialoguesQt : public DialoguesEditeur {
   void ConfigurationImpression(QWidget* parent, QString& imprimante) override;
   void Montre(QDialog& dialogue) override;
   Reponse Confirmation(QWidget* parent, const QString& texte) override;
+  bool Remplacement(QWidget* parent, const QString& texte) override;
 };
 
 }  // namespace korvane

@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
+#include <string>
 #include <string_view>
 
+#include "base/EcritureSure.h"
 #include "base/Texte.h"
 
 namespace korvane {
@@ -13,45 +14,28 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-QString DepuisUtf8(std::string_view octets) {
-  return QString::fromUtf8(octets.data(), static_cast<qsizetype>(octets.size()));
+QString EnQString(const std::string& ligne, Encodage codage) {
+  const std::string utf8 = codage == Encodage::Utf8 ? ligne : Cp1252VersUtf8(ligne);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-}  // namespace
-
-std::optional<Source> LitSource(const QString& chemin, QString& raison) {
-  QFile fichier(chemin);
-  if (!fichier.open(QIODevice::ReadOnly)) {
-    raison = fichier.errorString();
-    return std::nullopt;
-  }
-  const QByteArray octets = fichier.readAll();
-  if (fichier.error() != QFileDevice::NoError) {
-    raison = fichier.errorString();
-    return std::nullopt;
-  }
-  std::string_view vue(octets.constData(), static_cast<std::size_t>(octets.size()));
-  Source source;
-  QString texte;
-  if (vue.starts_with(kBom) && EstUtf8Valide(vue.substr(kBom.size()))) {
-    source.Codage = Encodage::Utf8AvecBom;
-    texte = DepuisUtf8(vue.substr(kBom.size()));
-  } else if (EstUtf8Valide(vue)) {
-    texte = DepuisUtf8(vue);
-  } else {
-    source.Codage = Encodage::Windows1252;
-    texte = QString::fromStdString(Cp1252VersUtf8(vue));
-  }
-  source.Lignes = texte.split(QLatin1Char('\n'));
-  // The last line end closes the last line rather than opening an empty one.
-  if (source.Lignes.back().isEmpty()) source.Lignes.removeLast();
-  for (QString& ligne : source.Lignes)
-    if (ligne.endsWith(QLatin1Char('\r'))) ligne.chop(1);
-  return source;
+// The text document turns these into line breaks of its own, so saving would change them.
+bool ChangeParLeDocument(QChar c) {
+  return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
 }
 
-std::optional<Encodage> EcritSource(const QString& chemin, const QStringList& lignes, Encodage codage,
-                                    QString& raison) {
+// "le caractère U+2029 (ligne 3)" for the first character the editor cannot hold, if any.
+std::optional<QString> CaractereRefuse(const QStringList& lignes) {
+  for (qsizetype numero = 0; numero < lignes.size(); ++numero)
+    for (const QChar c : lignes[numero])
+      if (ChangeParLeDocument(c))
+        return QStringLiteral("le caractère U+%1 ne peut pas être gardé par l'éditeur (ligne %2)")
+            .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))
+            .arg(numero + 1);
+  return std::nullopt;
+}
+
+std::string Octets(const QStringList& lignes, FormatSource& format) {
   QString texte;
   qsizetype taille = 0;
   for (const QString& ligne : lignes) taille += ligne.size() + 2;
@@ -61,25 +45,48 @@ std::optional<Encodage> EcritSource(const QString& chemin, const QStringList& li
     texte += QLatin1String("\r\n");
   }
   const QByteArray utf8 = texte.toUtf8();
-  QByteArray octets;
-  if (codage == Encodage::Windows1252) {
+  const std::string_view vue(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+  std::string octets(format.Bom ? kBom : std::string_view());
+  if (format.Codage == Encodage::Windows1252) {
     bool perte = false;
-    const std::string cp1252 =
-        Utf8VersCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), &perte);
-    if (perte)
-      codage = Encodage::Utf8;
-    else
-      octets = QByteArray(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
+    std::string cp1252 = Utf8VersCp1252(vue, &perte);
+    if (!perte) return octets + cp1252;
+    format.Codage = Encodage::Utf8;
   }
-  if (codage == Encodage::Utf8) octets = utf8;
-  if (codage == Encodage::Utf8AvecBom) octets = QByteArray(kBom.data(), static_cast<qsizetype>(kBom.size())) + utf8;
+  return octets.append(vue);
+}
 
-  QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
-    raison = fichier.errorString();
+}  // namespace
+
+std::optional<Source> ChargeSource(const QString& chemin, QString& raison) {
+  std::string pourquoi;
+  std::optional<SourceLue> lue = LitSource(QFile::encodeName(chemin).toStdString(), pourquoi);
+  if (!lue) {
+    raison = QString::fromStdString(pourquoi);
     return std::nullopt;
   }
-  return codage;
+  Source source{{}, lue->Format};
+  source.Lignes.reserve(static_cast<qsizetype>(lue->Lignes.size()));
+  for (std::string& ligne : lue->Lignes) {
+    source.Lignes << EnQString(ligne, lue->Format.Codage);
+    std::string().swap(ligne);
+  }
+  if (auto refus = CaractereRefuse(source.Lignes)) {
+    raison = *refus;
+    return std::nullopt;
+  }
+  return source;
+}
+
+std::optional<FormatSource> EnregistreSource(const QString& chemin, const QStringList& lignes, FormatSource format,
+                                             QString& raison) {
+  const std::string octets = Octets(lignes, format);
+  std::string pourquoi;
+  if (!RemplaceFichier(QFile::encodeName(chemin).toStdString(), octets, pourquoi)) {
+    raison = QString::fromStdString(pourquoi);
+    return std::nullopt;
+  }
+  return format;
 }
 
 }  // namespace korvane

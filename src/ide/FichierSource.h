@@ -1,26 +1,28 @@
 #pragma once
-// The editor's source files: read as UTF-8 when their bytes are valid UTF-8, otherwise as
-// Windows-1252, with CR LF or LF line ends; written with CR LF in the encoding they were read in.
+// The editor's source files, read by the one reader of program files and written by the one
+// safe writer: saving a document without an edit gives back the file's bytes, line ends aside.
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-namespace korvane {
+#include "base/Source.h"
 
-enum class Encodage { Utf8, Utf8AvecBom, Windows1252 };
+namespace korvane {
 
 struct Source {
   QStringList Lignes;
-  Encodage Codage = Encodage::Utf8;
+  FormatSource Format;
 };
 
-// The file's lines, or nothing with the system's reason in `raison`.
-std::optional<Source> LitSource(const QString& chemin, QString& raison);
+// The file's lines, or nothing with the French reason in `raison`: the file cannot be read,
+// passes the limits, or holds a character the editor would change.
+[[nodiscard]] std::optional<Source> ChargeSource(const QString& chemin, QString& raison);
 
-// Writes each line followed by CR LF through a temporary file renamed over `chemin`, so that a
-// failure leaves the old file whole. A line `codage` cannot store makes the file UTF-8 rather
-// than lose a character. Returns the encoding written, or nothing with the system's reason.
-std::optional<Encodage> EcritSource(const QString& chemin, const QStringList& lignes, Encodage codage, QString& raison);
+// Writes each line followed by CR LF in `format`, replacing `chemin` only once every byte is on
+// the disk. A line Windows-1252 cannot store makes the file UTF-8 rather than lose a character.
+// Returns the format written, or nothing with the French reason.
+[[nodiscard]] std::optional<FormatSource> EnregistreSource(const QString& chemin, const QStringList& lignes,
+                                                           FormatSource format, QString& raison);
 
 }  // namespace korvane

@@ -30,6 +30,11 @@ QString Echec(const char* action, const QString& chemin, const QString& raison) 
   return QString::fromUtf8(action) + QStringLiteral(" « ") + chemin + QStringLiteral(" » : ") + raison;
 }
 
+// The lines as the document holds them: each followed by a line break.
+QString Texte(const QStringList& lignes) {
+  return lignes.isEmpty() ? QString() : lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 }  // namespace
 
 QString AvecExtensionBas(const QString& chemin) {
@@ -64,17 +69,16 @@ void TEditeur::Signale(const QString& texte) { services_.Messages.Affiche(VersCp
 
 bool TEditeur::OpenFile(const QString& fileName) {
   if (ExecutionEnCours()) return false;
-  QString raison;
-  const std::optional<Source> source = LitSource(fileName, raison);
-  if (!source) {
-    Signale(Echec("Impossible d'ouvrir", fileName, raison));
+  const std::optional<Source> source = Charge(fileName, "Impossible d'ouvrir");
+  if (!source) return false;
+  // setPlainText also clears the modified flag and the undo history.
+  if (!SansEchecMemoire("Impossible d'ouvrir", fileName, [&] { memo_->setPlainText(Texte(source->Lignes)); })) {
+    memo_->clear();
+    memo_->document()->setModified(false);
     return false;
   }
   nomFichier_ = fileName;
-  codage_ = source->Codage;
-  memo_->setPlainText(source->Lignes.isEmpty() ? QString()
-                                               : source->Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-  // setPlainText has also cleared the modified flag and the undo history.
+  format_ = source->Format;
   memo_->moveCursor(QTextCursor::Start);
   return true;
 }
@@ -82,8 +86,11 @@ bool TEditeur::OpenFile(const QString& fileName) {
 bool TEditeur::SaveAs() {
   if (ExecutionEnCours()) return false;
   const QString choisi = services_.Dialogues.NomEnregistrement(this, kFiltreBasic, QStringLiteral("*.bas"));
-  if (choisi.isEmpty()) return true;
+  if (choisi.isEmpty()) return false;
   const QString chemin = AvecExtensionBas(choisi);
+  // The dialog asked about the name typed, not about the name ".bas" makes of it.
+  const QString question = QStringLiteral("« %1 » existe déjà. Voulez-vous le remplacer ?").arg(chemin);
+  if (QFileInfo::exists(chemin) && !services_.Dialogues.Remplacement(this, question)) return false;
   if (!EcritDans(chemin)) return false;
   nomFichier_ = chemin;
   setWindowTitle(QStringLiteral("Korvane - ") + QFileInfo(chemin).fileName());
@@ -97,13 +104,15 @@ bool TEditeur::Enregistrer() {
 
 bool TEditeur::EcritDans(const QString& chemin) {
   QString raison;
-  const std::optional<Encodage> ecrit = EcritSource(chemin, LignesSansMarquePas(), codage_, raison);
+  std::optional<FormatSource> ecrit;
+  if (!SansEchecMemoire("Impossible d'enregistrer", chemin,
+                        [&] { ecrit = EnregistreSource(chemin, LignesSansMarquePas(), format_, raison); }))
+    return false;
   if (!ecrit) {
-    memo_->document()->setModified(true);
     Signale(Echec("Impossible d'enregistrer", chemin, raison));
     return false;
   }
-  codage_ = *ecrit;
+  format_ = *ecrit;
   Raz();
   memo_->document()->setModified(false);
   return true;
@@ -114,15 +123,28 @@ bool TEditeur::Importer() {
   const QString chemin =
       services_.Dialogues.NomOuverture(this, QStringLiteral("Insérer fichier"), kFiltreImport, QStringLiteral("*.txt"));
   if (chemin.isEmpty()) return true;
+  const std::optional<Source> source = Charge(chemin, "Impossible d'importer");
+  if (!source) return false;
+  if (source->Lignes.isEmpty()) return true;
+  return SansEchecMemoire("Impossible d'importer", chemin, [&] { memo_->insertPlainText(Texte(source->Lignes)); });
+}
+
+std::optional<Source> TEditeur::Charge(const QString& chemin, const char* action) {
   QString raison;
-  const std::optional<Source> source = LitSource(chemin, raison);
-  if (!source) {
-    Signale(Echec("Impossible d'importer", chemin, raison));
+  std::optional<Source> source;
+  if (!SansEchecMemoire(action, chemin, [&] { source = ChargeSource(chemin, raison); })) return std::nullopt;
+  if (!source) Signale(Echec(action, chemin, raison));
+  return source;
+}
+
+bool TEditeur::SansEchecMemoire(const char* action, const QString& chemin, const std::function<void()>& travail) {
+  try {
+    travail();
+    return true;
+  } catch (const std::bad_alloc&) {
+    Signale(Echec(action, chemin, QStringLiteral("mémoire insuffisante")));
     return false;
   }
-  if (source->Lignes.isEmpty()) return true;
-  memo_->insertPlainText(source->Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-  return true;
 }
 
 bool TEditeur::Imprimer() {

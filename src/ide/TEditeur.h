@@ -42,13 +42,14 @@ class TEditeur : public QWidget {
   colmemo::TColorMemo* Memo1() const { return memo_; }
   const QString& NomFichier() const { return nomFichier_; }
   bool Modifie() const;
-  Encodage Codage() const { return codage_; }
+  FormatSource Format() const { return format_; }
 
-  // File commands. Each failure is shown in a message box and leaves the file on disk and the
-  // document as they were, with the modified flag set; they then return false. While a program
-  // runs they are refused, and return false too.
+  // File commands. Each failure (memory exhausted included) is shown in a message box and
+  // leaves the file on disk and the document as they were; they then return false. While a
+  // program runs they are refused, and return false too.
   bool OpenFile(const QString& fileName);
-  // A cancelled dialog does nothing and is no failure.
+  // True once the document is on disk: a cancelled dialog, or a replacement the user refuses,
+  // gives false, so that a close waiting on this save does not lose the document.
   bool SaveAs();
   bool Enregistrer();
   bool Importer();
@@ -99,6 +100,10 @@ class TEditeur : public QWidget {
   // The program's lines as Raz leaves them.
   QStringList LignesSansMarquePas() const;
   bool EcritDans(const QString& chemin);
+  // The file's lines, or nothing once the failure is shown.
+  std::optional<Source> Charge(const QString& chemin, const char* action);
+  // Runs `travail`; memory running out shows the failure of `action` and gives false.
+  bool SansEchecMemoire(const char* action, const QString& chemin, const std::function<void()>& travail);
   // The "Programmer" menu's dialogs, unless a program runs here.
   const Programmeur* Programmation() const;
   // Shows a wizard, then inserts what it gives.
@@ -114,7 +119,7 @@ class TEditeur : public QWidget {
   colmemo::TColorMemo* memo_;
   ProgrammeDocument programme_;
   QString nomFichier_;
-  Encodage codage_ = Encodage::Utf8;
+  FormatSource format_;
   std::function<void()> surFermeture_;
   std::function<void()> surArret_;
   bool fermetureApresRun_ = false;

@@ -5,10 +5,11 @@
 #include <cerrno>
 #include <iostream>
 #include <new>
+#include <utility>
 
+#include "base/Source.h"
 #include "runner/Runner.h"
 #include "runner/Signaux.h"
-#include "runner/Source.h"
 #include "runner/Terminal.h"
 
 namespace {
@@ -34,12 +35,12 @@ int Lance(int argc, char** argv) {
     std::cerr << "korvane-run : trop de fichiers ouverts\n";
     return korvane::kSortieEchec;
   }
-  const auto lignes = korvane::LitSource(options->Fichier, raison);
-  if (!lignes) {
+  auto source = korvane::LitSource(options->Fichier, raison);
+  if (!source) {
     std::cerr << korvane::SansControles(options->Fichier) << " : " << raison << '\n';
     return korvane::kSortieFichier;
   }
-  return korvane::LanceProgramme(*options, *lignes);
+  return korvane::LanceProgramme(*options, korvane::LignesCp1252(std::move(*source)));
 }
 
 }  // namespace

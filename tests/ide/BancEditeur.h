@@ -70,10 +70,15 @@ class FauxDialogues : public DialoguesEditeur {
     Questions << texte;
     return Choix;
   }
+  bool Remplacement(QWidget*, const QString& texte) override {
+    Questions << texte;
+    return Remplace;
+  }
 
   QString Fichier;  // empty: the user cancels
   bool Imprime = true;
   Reponse Choix = Reponse::Annuler;
+  bool Remplace = false;
   std::function<void(QDialog&)> Utilisateur;
   QString Imprimante;  // the printer the set-up picks
   int Configurations = 0;

@@ -1,42 +1,71 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BancEditeur.h"
 #include "ide/FichierSource.h"
+#include "ide/TEditeur.h"
+#include "interpreter/Interpreteur.h"
+#include "support/Banc.h"
+#include "support/FichiersSource.h"
 
 namespace korvane::test {
 namespace {
 
-TEST(FichierSource, ReadsBothEncodingsAndWritesThemBackWithCrLf) {
-  struct Cas {
-    const char* Nom;
-    QByteArray Disque;
-    Encodage Codage;
-    QStringList Lignes;
-    QByteArray Reecrit;
-  };
-  const QStringList marques{QStringLiteral("»PRINT \"été\""), QStringLiteral("•X = 1")};
-  const Cas cas[] = {
-      {"UTF-8 markers", "\xC2\xBBPRINT \"\xC3\xA9t\xC3\xA9\"\r\n\xE2\x80\xA2X = 1\r\n", Encodage::Utf8, marques,
-       "\xC2\xBBPRINT \"\xC3\xA9t\xC3\xA9\"\r\n\xE2\x80\xA2X = 1\r\n"},
-      {"Windows-1252 markers", "\xBBPRINT \"\xE9t\xE9\"\r\n\x95X = 1\r\n", Encodage::Windows1252, marques,
-       "\xBBPRINT \"\xE9t\xE9\"\r\n\x95X = 1\r\n"},
-      {"LF and no last line end", "A\nB", Encodage::Utf8, {"A", "B"}, "A\r\nB\r\n"},
-      {"byte order mark", "\xEF\xBB\xBF\xC3\xA9\r\n", Encodage::Utf8AvecBom, {"é"}, "\xEF\xBB\xBF\xC3\xA9\r\n"},
-      {"empty lines", "\r\n\n\xE9\r\n", Encodage::Windows1252, {"", "", "é"}, "\r\n\r\n\xE9\r\n"},
-      {"empty file", "", Encodage::Utf8, {}, ""},
-  };
-  QTemporaryDir dossier;
-  const QString chemin = dossier.filePath(QStringLiteral("prog.bas"));
-  for (const Cas& c : cas) {
+QByteArray EnQByteArray(const std::string& octets) {
+  return QByteArray(octets.data(), static_cast<qsizetype>(octets.size()));
+}
+
+class FichierSourceEditeur : public ::testing::Test {
+ protected:
+  QTemporaryDir Dossier;
+  FauxDialogues Dialogues;
+  MessagesNotes Messages;
+  TEditeur Fenetre{{Dialogues, Messages, {}}};
+  QString Chemin = Dossier.filePath(QStringLiteral("prog.bas"));
+};
+
+TEST_F(FichierSourceEditeur, OpensEveryEncodingAndLineEndRunsThemAndSavesTheSameBytes) {
+  QStringList attendues;
+  for (const std::string& ligne : kLignesSource) attendues << QString::fromStdString(ligne);
+  for (const CasFichierSource& c : kCasFichierSource) {
     SCOPED_TRACE(c.Nom);
-    EcritOctets(chemin, c.Disque);
-    QString raison;
-    const std::optional<Source> lu = LitSource(chemin, raison);
-    ASSERT_TRUE(lu) << raison.toStdString();
-    EXPECT_EQ(lu->Codage, c.Codage);
-    EXPECT_EQ(lu->Lignes, c.Lignes);
-    EXPECT_EQ(EcritSource(chemin, lu->Lignes, lu->Codage, raison), c.Codage);
-    EXPECT_EQ(LitOctets(chemin), c.Reecrit);
+    EcritOctets(Chemin, EnQByteArray(c.Octets));
+    ASSERT_TRUE(Fenetre.OpenFile(Chemin)) << Messages.Textes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(Fenetre.Memo1()->toPlainText(), attendues.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    EXPECT_EQ(Fenetre.Format(), c.Format);
+
+    FauxMonde monde;
+    Interpreteur interpreteur(monde.Monde());
+    int debut = 0, resultat = 0;
+    interpreteur.Exec(Fenetre.TexteProgramme(), debut, resultat, 0);
+    EXPECT_TRUE(monde.Messages.Textes.empty());
+    EXPECT_TRUE(std::ranges::any_of(monde.Ecran.Appels, [](const std::string& appel) {
+      return appel.starts_with("texte ") && appel.ends_with(" " + Cp("été"));
+    }));
+
+    Fenetre.Memo1()->document()->setModified(true);
+    ASSERT_TRUE(Fenetre.Enregistrer());
+    EXPECT_EQ(LitOctets(Chemin), EnQByteArray(c.Reecrit));
+  }
+}
+
+TEST_F(FichierSourceEditeur, CharactersOutsideTheCommonSetComeBackUnchanged) {
+  const QByteArray cas[] = {
+      "REM \xC2\xA0 insecable\r\n",       // no-break space
+      "REM \xE2\x80\xA8 separateur\r\n",  // line separator, kept inside its line
+      "REM \xEF\xBF\xBC objet\r\n",       // object replacement character
+      "REM \x0C\x01 controles\r\n",
+      "REM \x81\x8D\x8F\x90\x9D\r\n",      // bytes Windows-1252 leaves undefined
+      "REM \xF0\x9F\x98\x80 \xEF\xBF\xBE\r\n",  // outside the basic plane, a noncharacter
+  };
+  for (const QByteArray& octets : cas) {
+    SCOPED_TRACE(octets.toStdString());
+    EcritOctets(Chemin, octets);
+    ASSERT_TRUE(Fenetre.OpenFile(Chemin)) << Messages.Textes.join(QLatin1Char('\n')).toStdString();
+    Fenetre.Memo1()->document()->setModified(true);
+    ASSERT_TRUE(Fenetre.Enregistrer());
+    EXPECT_EQ(LitOctets(Chemin), octets);
   }
 }
 
@@ -44,19 +73,9 @@ TEST(FichierSource, ALineWindows1252CannotStoreMakesTheFileUtf8) {
   QTemporaryDir dossier;
   const QString chemin = dossier.filePath(QStringLiteral("prog.bas"));
   QString raison;
-  EXPECT_EQ(EcritSource(chemin, {"€", "Erdős"}, Encodage::Windows1252, raison), Encodage::Utf8);
+  EXPECT_EQ(EnregistreSource(chemin, {"€", "Erdős"}, {Encodage::Windows1252, false}, raison),
+            (FormatSource{Encodage::Utf8, false}));
   EXPECT_EQ(LitOctets(chemin), QByteArray("\xE2\x82\xAC\r\nErd\xC5\x91s\r\n"));
-}
-
-TEST(FichierSource, FailuresGiveTheSystemsReason) {
-  QTemporaryDir dossier;
-  const QString chemin = CheminSousUnFichier(dossier);
-  QString raison;
-  EXPECT_FALSE(LitSource(dossier.filePath(QStringLiteral("absent.bas")), raison));
-  EXPECT_FALSE(raison.isEmpty());
-  raison.clear();
-  EXPECT_FALSE(EcritSource(chemin, {"A"}, Encodage::Utf8, raison));
-  EXPECT_FALSE(raison.isEmpty());
 }
 
 }  // namespace

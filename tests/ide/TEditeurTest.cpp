@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QTextCursor>
 
 #include "BancEditeur.h"
+#include "support/FichiersSource.h"
 #include "ide/TEditeur.h"
 
 namespace korvane::test {
@@ -87,7 +89,7 @@ TEST_F(Editeur, SavingANewDocumentAsksForANameAndWritesCrLf) {
 
 TEST_F(Editeur, ACancelledSaveDialogSavesNothing) {
   Tape(QStringLiteral("A\n"));
-  EXPECT_TRUE(Fenetre.Enregistrer());
+  EXPECT_FALSE(Fenetre.Enregistrer());
   EXPECT_TRUE(Fenetre.NomFichier().isEmpty());
   EXPECT_TRUE(Fenetre.Modifie());
   EXPECT_TRUE(QDir(Dossier.path()).isEmpty());
@@ -108,7 +110,7 @@ TEST_F(Editeur, SavingKeepsBreakpointsAndRemovesStepMarkersFromTheDocumentToo) {
   // A character Windows-1252 cannot store makes the file UTF-8 from then on.
   Fenetre.Memo1()->insertPlainText(QStringLiteral("ő\n"));
   ASSERT_TRUE(Fenetre.Enregistrer());
-  EXPECT_EQ(Fenetre.Codage(), Encodage::Utf8);
+  EXPECT_EQ(Fenetre.Format().Codage, Encodage::Utf8);
   EXPECT_EQ(LitOctets(chemin), QByteArray("\xC2\xBB" "A\r\nB\r\n\xC3\xA9t\xC3\xA9\r\n\xC5\x91\r\n"));
 }
 
@@ -150,6 +152,65 @@ TEST_F(Editeur, AFailedSaveLeavesTheFileTheDocumentAndTheFlag) {
     EXPECT_TRUE(Fenetre.Modifie());
     EXPECT_EQ(Fenetre.NomFichier(), longNom);
   }
+}
+
+TEST_F(Editeur, SaveAsAsksBeforeReplacingTheFileItReallyWrites) {
+  const QString existant = Chemin("prog.bas");
+  for (const char* tape : {"prog", "prog.v2", "prog.bas"}) {
+    for (const bool remplace : {false, true}) {
+      SCOPED_TRACE(std::string(tape) + (remplace ? " replaced" : " kept"));
+      EcritOctets(existant, "ANCIEN\r\n");
+      Tape(QStringLiteral("NOUVEAU\n"));
+      Dialogues.Fichier = Chemin(tape);
+      Dialogues.Remplace = remplace;
+      Dialogues.Questions.clear();
+      EXPECT_EQ(Fenetre.SaveAs(), remplace);
+      EXPECT_EQ(Dialogues.Questions,
+                QStringList{QStringLiteral("« ") + existant + QStringLiteral(" » existe déjà. Voulez-vous le remplacer ?")});
+      EXPECT_EQ(LitOctets(existant), remplace ? QByteArray("NOUVEAU\r\n") : QByteArray("ANCIEN\r\n"));
+      EXPECT_EQ(Fenetre.Modifie(), !remplace);
+    }
+  }
+}
+
+TEST_F(Editeur, ASaveThatCannotReachTheDiskKeepsTheOldFileAndSaysWhy) {
+  const QString chemin = Chemin("a.bas");
+  EcritOctets(chemin, "PRINT \"ancien\"\r\n");
+  ASSERT_TRUE(Fenetre.OpenFile(chemin));
+  Tape(QString(10'000, QLatin1Char('x')) + QLatin1Char('\n'));
+  {
+    const LimiteTailleFichiers limite(4096);
+    EXPECT_FALSE(Fenetre.Enregistrer());
+  }
+  EXPECT_EQ(Messages.Textes, QStringList{QStringLiteral("Impossible d'enregistrer « ") + chemin +
+                                         QStringLiteral(" » : fichier trop grand")});
+  EXPECT_EQ(LitOctets(chemin), QByteArray("PRINT \"ancien\"\r\n"));
+  EXPECT_TRUE(Fenetre.Modifie());
+}
+
+TEST_F(Editeur, FilesTheEditorCannotHoldAreRefusedWithoutBlocking) {
+  const QString tube = Chemin("tube.bas");
+  ASSERT_EQ(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+  QFile grand(Chemin("grand.bas"));
+  ASSERT_TRUE(grand.open(QIODevice::WriteOnly) && grand.resize(17 * 1024 * 1024));
+  EcritOctets(Chemin("separateur.bas"), "PRINT 1\r\nREM \xE2\x80\xA9\r\n");
+  const std::pair<QString, QString> cas[] = {
+      {QStringLiteral("/dev/zero"), QStringLiteral("ce n'est pas un fichier ordinaire")},
+      {tube, QStringLiteral("ce n'est pas un fichier ordinaire")},
+      {Dossier.path(), QStringLiteral("c'est un dossier")},
+      {Chemin("grand.bas"), QStringLiteral("fichier trop grand (plus de 16 Mio)")},
+      {Chemin("separateur.bas"), QStringLiteral("le caractère U+2029 ne peut pas être gardé par l'éditeur (ligne 2)")},
+  };
+  Tape(QStringLiteral("A\n"));
+  for (const auto& [chemin, raison] : cas) {
+    Messages.Textes.clear();
+    Dialogues.Fichier = chemin;
+    EXPECT_FALSE(Fenetre.OpenFile(chemin));
+    EXPECT_FALSE(Fenetre.Importer());
+    EXPECT_EQ(Messages.Textes, (QStringList{QStringLiteral("Impossible d'ouvrir « %1 » : %2").arg(chemin, raison),
+                                            QStringLiteral("Impossible d'importer « %1 » : %2").arg(chemin, raison)}));
+  }
+  EXPECT_EQ(Texte(), QStringLiteral("A\n"));
 }
 
 TEST_F(Editeur, AFailedOpenOrImportLeavesTheDocument) {
@@ -221,8 +282,8 @@ TEST_F(Editeur, ANeverSavedDocumentIsAskedAboutWithAnEmptyName) {
   EXPECT_TRUE(Dialogues.Questions.isEmpty());
   Tape(QStringLiteral("A\n"));
   Dialogues.Choix = Reponse::Oui;
-  // Cancelling the save dialog then still closes the window.
-  EXPECT_TRUE(Fenetre.FormCloseQuery());
+  // Cancelling the save dialog then keeps the window and its document.
+  EXPECT_FALSE(Fenetre.FormCloseQuery());
   EXPECT_EQ(Dialogues.Questions, QStringList{QStringLiteral("Enregistrer changements dans ''?")});
   EXPECT_EQ(Dialogues.Demandes.size(), 1u);
 }

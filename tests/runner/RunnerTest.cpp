@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "runner/Source.h"
 #include "support/Commande.h"
 #include "support/Dossier.h"
+#include "support/FichiersSource.h"
 
 namespace korvane {
 namespace {
@@ -47,13 +47,12 @@ TEST(LitOptions, SaysWhatIsWrong) {
   }
 }
 
-TEST(DecoupeSource, SplitsLinesAndChoosesTheEncoding) {
-  EXPECT_EQ(DecoupeSource("A\r\nB\nC"), (std::vector<std::string>{"A", "B", "C"}));
-  EXPECT_EQ(DecoupeSource("A\r\n\r\nB\r\n"), (std::vector<std::string>{"A", "", "B"}));
-  EXPECT_EQ(DecoupeSource(""), std::vector<std::string>{});
-  EXPECT_EQ(DecoupeSource("\xEF\xBB\xBFREM été"), std::vector<std::string>{"REM \xE9t\xE9"});  // UTF-8
-  EXPECT_EQ(DecoupeSource("REM \xE9t\xE9\r\n"), std::vector<std::string>{"REM \xE9t\xE9"});   // Windows-1252
-  EXPECT_EQ(DecoupeSource("\xC2\xBB" "END"), std::vector<std::string>{"\xBB" "END"});          // a breakpoint
+TEST(KorvaneRun, ReadsEveryEncodingAndLineEndOfTheSharedTable) {
+  for (const test::CasFichierSource& c : test::kCasFichierSource) {
+    const Commande fin = LanceKorvaneRun({}, c.Octets);
+    EXPECT_EQ(fin.Sortie, "été\n2\n") << c.Nom;
+    EXPECT_EQ(fin.Statut, 0) << c.Nom << fin.Erreurs;
+  }
 }
 
 struct CasSortie {
