@@ -1,8 +1,8 @@
 // korvane [FILE.bas...]: the IDE, with the given programs open.
 
-#include <QApplication>
 #include <QStringList>
 
+#include "ide/ApplicationKorvane.h"
 #include "ide/DialoguesEditeur.h"
 #include "ide/Icone.h"
 #include "ide/TMainForm.h"
@@ -10,7 +10,7 @@
 #include "screen/MessagesQt.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  korvane::ApplicationKorvane application(argc, argv);
   auto splash = korvane::TSplash::Affiche();
   application.setApplicationName(QStringLiteral("Korvane"));
   application.setDesktopFileName(QStringLiteral("korvane"));
@@ -18,12 +18,13 @@ int main(int argc, char** argv) {
   korvane::ChargeTraductionsQt(application);
 
   korvane::MessagesQt messages;
+  application.MessagesVers(&messages);
   korvane::DialoguesQt dialogues;
   korvane::TMainForm fenetre(messages, dialogues);
   splash.reset();
 
   fenetre.show();
-  const QStringList fichiers = QApplication::arguments().mid(1);
+  const QStringList fichiers = korvane::ApplicationKorvane::arguments().mid(1);
   for (const QString& fichier : fichiers) fenetre.Ouvre(fichier);
   return application.exec();
 }

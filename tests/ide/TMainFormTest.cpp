@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <new>
 
+#include "ide/ApplicationKorvane.h"
 #include "ide/BancEditeur.h"
 #include "screen/TForm12.h"
 #include "screen/TForm3.h"
@@ -327,8 +331,29 @@ TEST(TMainForm, ExitAsksEveryEditorAndACancelKeepsTheApplicationOpen) {
   EXPECT_FALSE(p.fenetre.close());
   EXPECT_EQ(p.Titres().size(), 1);
   EXPECT_EQ(p.dialogues.Questions.size(), 1);
+  // "Oui", then a cancelled save dialog: nothing is written, so nothing closes.
+  p.dialogues.Choix = Reponse::Oui;
+  EXPECT_FALSE(p.fenetre.close());
+  EXPECT_EQ(p.Titres().size(), 1);
   p.dialogues.Choix = Reponse::Non;
   EXPECT_TRUE(p.fenetre.close());
+}
+
+TEST(TMainForm, MemoryRunningOutInACommandIsToldAndTheDocumentsStay) {
+  Poste p;
+  p.fenetre.FileNewItemClick()->Memo1()->insertPlainText(QStringLiteral("PRINT 1\n"));
+  auto* application = qobject_cast<ApplicationKorvane*>(QCoreApplication::instance());
+  ASSERT_NE(application, nullptr);
+  application->MessagesVers(&p.messages);
+  QAction commande;
+  QObject::connect(&commande, &QAction::triggered, [] { throw std::bad_alloc(); });
+  QTimer::singleShot(0, &commande, &QAction::trigger);
+  const QDeadlineTimer limite(5000);
+  while (p.messages.Textes.isEmpty() && !limite.hasExpired()) QCoreApplication::processEvents();
+  EXPECT_EQ(p.messages.Textes, QStringList{QStringLiteral("Mémoire insuffisante")});
+  application->MessagesVers(nullptr);
+  EXPECT_EQ(p.Titres().size(), 1);
+  EXPECT_TRUE(p.fenetre.EditeurActif()->Modifie());
 }
 
 TEST(TMainForm, ExitRestoresTheStartFolderOrSaysWhyItCannot) {
