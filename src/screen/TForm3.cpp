@@ -150,6 +150,8 @@ void TForm3::moveEvent(QMoveEvent* evenement) {
 }
 
 void TForm3::closeEvent(QCloseEvent* evenement) {
+  // A program left running unseen would hold the editor read-only: closing stops it, as Échap does.
+  clavier_.DemandeArret();
   textes_.clear();
   TerminePeintre();
   image_.fill(Qt::white);

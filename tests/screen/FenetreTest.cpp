@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QPoint>
+#include <QTimer>
 
 #include "screen/BancQt.h"
 #include "support/NomDeCas.h"
@@ -103,6 +104,19 @@ TEST_F(BancQt, AClosedWindowReopensBlank) {
   const QImage image = Ecran();
   EXPECT_TRUE(Encre(image, kBlanc).contains(image.rect()));
   EXPECT_TRUE(Encre(image, kNoir).isEmpty());
+}
+
+TEST_F(BancQt, ClosingTheWindowDuringARunStopsIt) {
+  QTimer::singleShot(0, &Hote.Fenetre(), &QWidget::close);
+  bool garde = false;
+  // Should the close be missed, the test fails in seconds instead of looping for ever.
+  QTimer::singleShot(5000, [&] {
+    garde = true;
+    Hote.Clavier().DemandeArret();
+  });
+  EXPECT_EQ(Lance({"BOUCLE:", "GOTO BOUCLE"}).Resultat, 1);
+  EXPECT_FALSE(garde);
+  EXPECT_EQ(Lance({"REM"}).Resultat, 0);
 }
 
 }  // namespace
