@@ -1,6 +1,8 @@
 #include "base/Calcul.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/Nombres.h"
 
@@ -46,6 +48,11 @@ std::optional<double> CalculeReel(long double a, OperateurArith operateur, long 
     case Puissance: return 0.0;  // "**" has no result
   }
   return 0.0;
+}
+
+int Borne(int64_t valeur) {
+  return static_cast<int>(std::clamp<int64_t>(valeur, std::numeric_limits<int32_t>::min(),
+                                              std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace korvane

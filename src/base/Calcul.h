@@ -17,4 +17,7 @@ std::optional<double> CalculeReel(long double a, OperateurArith operateur, long 
 // "Trop de variables" rather than exhaust the memory of the whole environment.
 inline constexpr std::size_t kLongueurMaxChaine = 16 * 1024 * 1024;
 
+// A pixel position clamped to 32 bits.
+int Borne(int64_t valeur);
+
 }  // namespace korvane

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 namespace korvane {
 

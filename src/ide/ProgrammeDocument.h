@@ -6,7 +6,7 @@
 #include <QMetaObject>
 #include <cstdint>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 class QTextDocument;
 

@@ -9,7 +9,7 @@
 
 #include "ide/BoitesRecherche.h"
 #include "ide/Recherche.h"
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 class QPlainTextEdit;
 

@@ -1,7 +1,8 @@
 #pragma once
 // The interpreter as a host sees it: the IDE's run window and korvane-run include this
-// header and nothing else of the core. It runs a program straight from its text and
-// meets the world only through the interfaces of Peripheriques.h.
+// header and nothing else of the core (the build lets them see nothing else). It runs a
+// program straight from its text and meets the world only through the interfaces of
+// Peripheriques.h, which it brings along with the system clock every host uses.
 
 #include <cstdint>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "machine/Etat.h"
+#include "machine/HorlogeSysteme.h"
 #include "machine/Peripheriques.h"
 #include "machine/Symbole.h"
 

@@ -1,14 +1,8 @@
 #include "machine/EtatEcran.h"
 
-#include <algorithm>
-#include <limits>
+#include "base/Calcul.h"
 
 namespace korvane {
-
-int Borne(int64_t valeur) {
-  return static_cast<int>(std::clamp<int64_t>(valeur, std::numeric_limits<int32_t>::min(),
-                                              std::numeric_limits<int32_t>::max()));
-}
 
 void EtatEcran::RemplitPalette() {
   palette_ = {{{0, 0, 0}, {0, 0, 128}, {0, 128, 0}, {0, 0, 255},

@@ -34,7 +34,4 @@ class EtatEcran {
   std::array<Couleur, 16> palette_{};
 };
 
-// A pixel position clamped to 32 bits.
-int Borne(int64_t valeur);
-
 }  // namespace korvane

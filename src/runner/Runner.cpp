@@ -10,7 +10,6 @@
 #include "base/ErreurSysteme.h"
 #include "base/Texte.h"
 #include "interpreter/Interpreteur.h"
-#include "machine/HorlogeSysteme.h"
 #include "runner/Signaux.h"
 #include "runner/Terminal.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "base/Message.h"
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 #include "runner/Descripteurs.h"
 
 namespace korvane {

@@ -5,7 +5,7 @@
 #include <deque>
 #include <string>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 class QKeyEvent;
 

@@ -11,8 +11,7 @@
 // so the run window repaints during a run, and Ctrl+Pause or Échap in it (or Échap in the
 // input box) stops the run.
 
-#include "machine/HorlogeSysteme.h"
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 #include "screen/ClavierQt.h"
 #include "screen/TForm12.h"
 #include "screen/TForm3.h"

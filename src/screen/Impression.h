@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 #include "screen/MiseEnPage.h"
 
 class QFile;

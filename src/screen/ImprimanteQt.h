@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 #include "screen/Impression.h"
 
 namespace korvane {

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 class QCoreApplication;
 

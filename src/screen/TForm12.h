@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 namespace korvane {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "machine/EtatEcran.h"
+#include "base/Calcul.h"
 #include "screen/ClavierQt.h"
 #include "screen/TexteQt.h"
 

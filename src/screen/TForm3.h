@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 namespace korvane {
 

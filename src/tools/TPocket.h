@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "tools/Calculatrice.h"
-#include "machine/Peripheriques.h"
+#include "interpreter/Interpreteur.h"
 
 namespace korvane {
 
