@@ -54,7 +54,7 @@ TEST(Pile, EachStatementPushesAndPopsItsEntries) {
   for (const CasPile& c : cas) {
     Banc b;
     ASSERT_EQ(b.Declare(programme), -1);
-    for (int32_t entree : c.Avant) Empile(b.It, entree);
+    for (int32_t entree : c.Avant) ASSERT_TRUE(Empile(b.It, entree));
     int ligne = c.Ligne;
     ExecLigne(b.It, b.Texte, c.Instruction, ligne);
     EXPECT_EQ(b.It.Etat, kContinue) << c.Instruction;

@@ -46,6 +46,11 @@ void FausseImprimante::Ecrit(const std::string& texte) {
   Journal.push_back("ecrit " + texte);
 }
 
+void FausseImprimante::FinTravail() {
+  Journal.push_back("fin");
+  if (RefuseFin) throw EchecExecution(kFinRefusee);
+}
+
 std::string FauxClavier::ToucheLue() {
   if (Touches.empty()) return {};
   std::string touche = Touches.front();

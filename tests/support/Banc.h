@@ -66,12 +66,16 @@ class FauxMessages : public BoitesMessage {
 // Journal: "debut", "ecrit TEXT", "ligne", "fin".
 class FausseImprimante : public Imprimante {
  public:
+  // What a failed end of a job says.
+  static constexpr char kFinRefusee[] = "Fin du travail d'impression impossible";
+
   void DebutTravail() override { Journal.push_back("debut"); }
   void Ecrit(const std::string& texte) override;
   void FinLigne() override { Journal.push_back("ligne"); }
-  void FinTravail() override { Journal.push_back("fin"); }
+  void FinTravail() override;
   std::vector<std::string> Journal;
-  bool Refuse = false;  // every write fails
+  bool Refuse = false;     // every write fails
+  bool RefuseFin = false;  // every end of a job fails
 };
 
 class FausseHorloge : public Horloge {
