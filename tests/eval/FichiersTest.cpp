@@ -97,11 +97,6 @@ TEST_F(Fichiers, OpenOnAnOpenChannelClosesTheOldFileFirst) {
   EXPECT_TRUE(B.Messages.Textes.empty());
 }
 
-struct CasMessage {
-  std::string Ligne;
-  std::string Message;
-};
-
 TEST_F(Fichiers, OpenFailuresAreReportedAndLeaveTheChannelClosed) {
   fs::create_directory("DOSSIER");
   EcritFichier("X", "x");
@@ -122,9 +117,7 @@ TEST_F(Fichiers, OpenFailuresAreReportedAndLeaveTheChannelClosed) {
       {"OPEN \"O\",1,\"\"", "Erreur Entrée/Sortie"},
   };
   for (const CasMessage& c : cas) {
-    B.Messages.Textes.clear();
-    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
-    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
+    VerifieMessage(B, c);
     EXPECT_EQ(B.It.Fichiers[1].Mode, Canal::Etat::Ferme) << c.Ligne;
   }
   EXPECT_FALSE(fs::exists("CREE.TXT"));
@@ -167,11 +160,7 @@ TEST_F(Fichiers, PrintAndCloseReportBadChannelNumbers) {
       {"CLOSE# 1,2", "Erreur numéro de fichier (1-3)"},
       {"CLOSE# X", "Erreur numéro de fichier (1-3)"},
   };
-  for (const CasMessage& c : cas) {
-    B.Messages.Textes.clear();
-    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
-    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
-  }
+  VerifieMessages(B, cas);
   EXPECT_TRUE(CloseAll(B.It));
   EXPECT_EQ(LitFichier("S.TXT"), "");
 }
@@ -336,11 +325,7 @@ TEST_F(Fichiers, LineInputReportsBadChannelsAndVariables) {
       {"LINE INPUT# 4,L$", "Erreur numéro de fichier (1-3)"},
       {"LINE INPUT# 0,L$", "Erreur numéro de fichier (1-3)"},
   };
-  for (const CasMessage& c : cas) {
-    B.Messages.Textes.clear();
-    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
-    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
-  }
+  VerifieMessages(B, cas);
 }
 
 // Puts a folder under the open file of `canal`, so that every later read of it fails.
@@ -368,11 +353,9 @@ TEST_F(Fichiers, AFailedReadIsAnErrorNotAnEndOfFile) {
   for (const CasMessage& c : cas) {
     EcritFichier("LU.TXT", "ligne\r\n");
     ASSERT_EQ(B.Execute("OPEN \"I\",1,\"LU.TXT\""), kContinue);
-    RendIllisible(B.It.Fichiers[1]);
+    ASSERT_NO_FATAL_FAILURE(RendIllisible(B.It.Fichiers[1]));
     B.Chaine("L$") = "avant";
-    B.Messages.Textes.clear();
-    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
-    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
+    VerifieMessage(B, c);
     EXPECT_EQ(B.Chaine("L$"), "avant") << c.Ligne;
   }
 }

@@ -111,4 +111,14 @@ std::vector<int32_t> Banc::Pile() const {
   return {contenu.begin(), contenu.end()};
 }
 
+void VerifieMessage(Banc& banc, const CasMessage& cas) {
+  banc.Messages.Textes.clear();
+  EXPECT_EQ(banc.Execute(cas.Ligne), kArret) << cas.Ligne;
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{cas.Message}) << cas.Ligne;
+}
+
+void VerifieMessages(Banc& banc, std::span<const CasMessage> cas) {
+  for (const CasMessage& c : cas) VerifieMessage(banc, c);
+}
+
 }  // namespace korvane::test

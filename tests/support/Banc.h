@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -148,5 +149,15 @@ struct Banc : FauxMonde {
  private:
   int32_t Cellule(const std::string& nom, int32_t rang) const;
 };
+
+// A statement line and the one message it stops with.
+struct CasMessage {
+  std::string Ligne;
+  std::string Message;  // UTF-8
+};
+
+// The line, run alone through the dispatcher, stops with exactly its message.
+void VerifieMessage(Banc& banc, const CasMessage& cas);
+void VerifieMessages(Banc& banc, std::span<const CasMessage> cas);
 
 }  // namespace korvane::test
