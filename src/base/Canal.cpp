@@ -62,7 +62,9 @@ bool Canal::Ferme() {
 }
 
 void Canal::Delie() {
-  Ferme();
+  // The channel is being unbound from a program that is gone: a lost final write has
+  // no statement left to report it.
+  static_cast<void>(Ferme());
   NomFichier.clear();
 }
 
@@ -75,17 +77,18 @@ bool Canal::Ecrit(const std::string& texte) {
   return std::fflush(Fichier.get()) == 0 && ecrit;
 }
 
-std::optional<std::string> Canal::LitLigne(std::size_t maximum) {
-  std::string ligne;
-  if (Mode != Etat::Lecture) return ligne;
-  for (int c = std::getc(Fichier.get()); c != EOF && c != '\n'; c = std::getc(Fichier.get())) {
+Canal::Lecture Canal::LitLigne(std::string& ligne, std::size_t maximum) {
+  ligne.clear();
+  if (Mode != Etat::Lecture) return Lecture::Faite;
+  int c = std::getc(Fichier.get());
+  for (; c != EOF && c != '\n'; c = std::getc(Fichier.get())) {
     // One byte beyond the maximum may still be the CR of a CR LF end.
-    if (ligne.size() > maximum) return std::nullopt;
+    if (ligne.size() > maximum) return Lecture::TropLongue;
     ligne.push_back(static_cast<char>(c));
   }
+  if (c == EOF && std::ferror(Fichier.get())) return Lecture::Echouee;
   if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-  if (ligne.size() > maximum) return std::nullopt;
-  return ligne;
+  return ligne.size() > maximum ? Lecture::TropLongue : Lecture::Faite;
 }
 
 std::optional<IdentiteFichier> Canal::Identite() const {
@@ -93,10 +96,10 @@ std::optional<IdentiteFichier> Canal::Identite() const {
   return identite_;
 }
 
-bool Canal::FinAtteinte() {
+std::optional<bool> Canal::FinAtteinte() {
   if (Mode != Etat::Lecture) return true;
   const int c = std::getc(Fichier.get());
-  if (c == EOF) return true;
+  if (c == EOF) return std::ferror(Fichier.get()) ? std::nullopt : std::optional<bool>(true);
   std::ungetc(c, Fichier.get());
   return false;
 }

@@ -17,29 +17,32 @@ struct IdentiteFichier {
 };
 
 // The file at `nom` (a symbolic link itself, not its target, as removal sees it), or nothing.
-std::optional<IdentiteFichier> IdentiteDe(const std::string& nom);
+[[nodiscard]] std::optional<IdentiteFichier> IdentiteDe(const std::string& nom);
 
 struct Canal {
   enum class Etat { Ferme, Lecture, Ecriture };
+  enum class Lecture { Faite, TropLongue, Echouee };
 
   // Opens `nom` for reading (an existing regular file) or for writing (created or emptied).
   // On failure the channel stays closed.
-  bool Ouvre(const std::string& nom, Etat mode);
+  [[nodiscard]] bool Ouvre(const std::string& nom, Etat mode);
   // Closes the file; false (with errno) when what was still buffered could not be written.
   // A closed channel closes successfully.
-  bool Ferme();
-  // Closes the file and forgets its name, ignoring a failed final write.
+  [[nodiscard]] bool Ferme();
+  // Closes the file and forgets its name; a failed final write has nobody to be told.
   void Delie();
 
   // Writes and flushes; false (with errno) on failure.
-  bool Ecrit(const std::string& texte);
-  // Next line without its line end (LF or CR LF); empty at the end of the file. Nothing
-  // when the line is longer than `maximum` bytes, of which at most maximum + 1 are kept.
-  std::optional<std::string> LitLigne(std::size_t maximum);
-  // No character left to read (a read error counts as the end).
-  bool FinAtteinte();
+  [[nodiscard]] bool Ecrit(const std::string& texte);
+  // Next line into `ligne`, without its line end (LF or CR LF); empty at the end of the file
+  // and on a channel not open for reading. TropLongue when the line is longer than
+  // `maximum` bytes (at most maximum + 1 are kept); Echouee (with errno) when a read fails.
+  [[nodiscard]] Lecture LitLigne(std::string& ligne, std::size_t maximum);
+  // No character left to read (true on a channel not open for reading); nothing (with
+  // errno) when the read fails.
+  [[nodiscard]] std::optional<bool> FinAtteinte();
   // The open file, or nothing when the channel is closed.
-  std::optional<IdentiteFichier> Identite() const;
+  [[nodiscard]] std::optional<IdentiteFichier> Identite() const;
 
   std::string NomFichier;
   Etat Mode = Etat::Ferme;

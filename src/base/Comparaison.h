@@ -18,13 +18,13 @@ struct Condition {
   std::string Droite;
 };
 // Nothing when the text holds no operator.
-std::optional<Condition> CoupeCondition(const std::string& condition);
+[[nodiscard]] std::optional<Condition> CoupeCondition(const std::string& condition);
 
 // NOT EOF(n), in any case.
-bool EstTestFinDeFichier(const std::string& condition);
+[[nodiscard]] bool EstTestFinDeFichier(const std::string& condition);
 
 // Both values right-aligned in 16 characters (of a longer value only its last 16 count),
 // compared byte by byte.
-bool Compare(Comparaison sorte, std::string_view gauche, std::string_view droite);
+[[nodiscard]] bool Compare(Comparaison sorte, std::string_view gauche, std::string_view droite);
 
 }  // namespace korvane

@@ -23,7 +23,7 @@ std::string Copie(std::string_view texte, std::size_t debut, std::size_t nombre)
 // 1-based position of the first occurrence of `motif`, 0 when absent.
 std::size_t Position(std::string_view motif, std::string_view texte);
 
-bool EstUtf8Valide(std::string_view octets);
+[[nodiscard]] bool EstUtf8Valide(std::string_view octets);
 std::string Cp1252VersUtf8(std::string_view texte);
 // Characters outside Windows-1252 become '?'; `perte` tells whether any did.
 std::string Utf8VersCp1252(std::string_view texte, bool* perte = nullptr);

@@ -44,8 +44,9 @@ void Affectation(Machine& m, const std::string& ligne) {
   if (cellule < std::numeric_limits<int32_t>::min() || cellule > std::numeric_limits<int32_t>::max())
     return m.Erreur("Indice incorrect");
 
-  if (Evalue(m, affectation->Valeur, s->Genre))
-    EcritValeur(m, affectation->Valeur, s->Genre, static_cast<int32_t>(cellule));
+  if (!Evalue(m, affectation->Valeur, s->Genre)) return;
+  // A failed store has reported itself and stopped the run; the statement ends here anyway.
+  static_cast<void>(EcritValeur(m, affectation->Valeur, s->Genre, static_cast<int32_t>(cellule)));
 }
 
 }  // namespace korvane

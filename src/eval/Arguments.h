@@ -17,10 +17,10 @@ enum class EchecArgument {
 };
 
 // Each gives nothing once an error has been reported.
-std::optional<std::string> ArgumentOperande(Machine& m, std::string texte);
-std::optional<std::string> ArgumentChaine(Machine& m, std::string texte);
-std::optional<int32_t> ArgumentEntier(Machine& m, std::string texte, EchecArgument echec);
-std::optional<double> ArgumentReel(Machine& m, std::string texte, EchecArgument echec);
+[[nodiscard]] std::optional<std::string> ArgumentOperande(Machine& m, std::string texte);
+[[nodiscard]] std::optional<std::string> ArgumentChaine(Machine& m, std::string texte);
+[[nodiscard]] std::optional<int32_t> ArgumentEntier(Machine& m, std::string texte, EchecArgument echec);
+[[nodiscard]] std::optional<double> ArgumentReel(Machine& m, std::string texte, EchecArgument echec);
 
 void SignaleEchec(Machine& m, EchecArgument echec, const std::string& valeur);
 
@@ -30,6 +30,6 @@ struct Virgule {
   std::string Gauche;
   std::string Droite;
 };
-std::optional<Virgule> CoupeVirgule(const std::string& texte, std::size_t longueurDroite = 255);
+[[nodiscard]] std::optional<Virgule> CoupeVirgule(const std::string& texte, std::size_t longueurDroite = 255);
 
 }  // namespace korvane

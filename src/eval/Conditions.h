@@ -9,6 +9,6 @@
 namespace korvane {
 
 // The condition's truth; nothing once a failure has been reported.
-std::optional<bool> EvalCondition(Machine& m, const std::string& condition);
+[[nodiscard]] std::optional<bool> EvalCondition(Machine& m, const std::string& condition);
 
 }  // namespace korvane

@@ -3,9 +3,10 @@
 #include <cerrno>
 
 #include "base/Calcul.h"
+#include "base/EchecExecution.h"
+#include "base/ErreurSysteme.h"
 #include "base/Nombres.h"
 #include "base/Texte.h"
-#include "base/EchecExecution.h"
 #include "eval/Operandes.h"
 #include "machine/Symboles.h"
 
@@ -26,23 +27,11 @@ int ChiffreCanal(std::string_view texte) {
   return !texte.empty() && texte[0] >= '0' && texte[0] <= '9' ? texte[0] - '0' : -1;
 }
 
-Message MessageSysteme(int erreur) {
-  switch (erreur) {
-    case ENOSPC:
-    case EDQUOT: return "Disque plein";
-    case EACCES:
-    case EPERM:
-    case EROFS: return "Accès au fichier refusé";
-    case 0: return Message("Erreur E/S ") + std::to_string(EIO);
-    default: return Message("Erreur E/S ") + std::to_string(erreur);
-  }
-}
-
 // A failed write is not reported by the interpreter: it ends the run.
 [[noreturn]] void EchecEntreeSortie(const Message& message) { throw EchecExecution(message); }
 
 void FermeOuEchoue(Canal& canal) {
-  if (!canal.Ferme()) EchecEntreeSortie(MessageSysteme(errno));
+  if (!canal.Ferme()) EchecEntreeSortie(MessageEntreeSortie(errno));
 }
 
 void EcritOuEchoue(Machine& m, Canal& canal, const std::string& texte) {
@@ -52,7 +41,7 @@ void EcritOuEchoue(Machine& m, Canal& canal, const std::string& texte) {
   const int erreur = errno;
   // A write that blocked (a pipe nobody reads) until the user's interrupt stops like any stop.
   if (erreur == EINTR && m.Monde.Touches.ArretDemande()) return m.Erreur();
-  EchecEntreeSortie(MessageSysteme(erreur));
+  EchecEntreeSortie(MessageEntreeSortie(erreur));
 }
 
 // A trailing ';' keeps the next output on the same line.
@@ -130,28 +119,37 @@ void InstrLineInputCanal(Machine& m, Instruction& i) {
   if (!s) return m.Erreur(Message("Variable ") + nom + " n'existe pas");
   if (s->Genre != Genre::Chaine) return m.Erreur("Erreur dans type de variable");
   if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier (1-3)");
-  const auto ligne = m.Fichiers[numero].LitLigne(kLongueurMaxChaine);
-  if (!ligne) return m.Erreur("Trop de variables");
-  EcritValeur(m, *ligne, Genre::Chaine, s->Adresse);
+  std::string ligne;
+  switch (m.Fichiers[numero].LitLigne(ligne, kLongueurMaxChaine)) {
+    case Canal::Lecture::TropLongue: return m.Erreur("Trop de variables");
+    case Canal::Lecture::Echouee: return m.Erreur("Erreur Entrée/Sortie");
+    case Canal::Lecture::Faite: break;
+  }
+  // A failed store has reported itself and stopped the run; the statement ends here anyway.
+  static_cast<void>(EcritValeur(m, ligne, Genre::Chaine, s->Adresse));
 }
 
 bool FinDeFichier(Machine& m, int canal) {
   if (!Canaux::Valide(canal) || m.Fichiers[canal].Mode == Canal::Etat::Ferme) EchecEntreeSortie(kFichierNonOuvert);
   if (m.Fichiers[canal].Mode != Canal::Etat::Lecture) EchecEntreeSortie(kNonOuvertEnLecture);
-  return m.Fichiers[canal].FinAtteinte();
+  const auto fin = m.Fichiers[canal].FinAtteinte();
+  if (!fin) EchecEntreeSortie(MessageEntreeSortie(errno));
+  return *fin;
 }
 
-bool CloseAll(Machine& m) {
-  bool fermes = m.Fichiers.FermeTout();
+Fermeture CloseAll(Machine& m) {
+  Fermeture fermeture;
+  for (int numero = 1; numero <= 3; ++numero)
+    if (!m.Fichiers[numero].Ferme()) fermeture.Echecs.push_back(MessageEntreeSortie(errno));
   if (m.Fichiers.ImprimanteOuverte) {
     m.Fichiers.ImprimanteOuverte = false;
     try {
       m.Monde.Printer.FinTravail();
-    } catch (const EchecExecution&) {
-      fermes = false;
+    } catch (const EchecExecution& echec) {
+      fermeture.Echecs.push_back(Message("") + Utf8VersCp1252(echec.what()));
     }
   }
-  return fermes;
+  return fermeture;
 }
 
 std::span<const MotInstruction> InstructionsFichiers() { return kInstructions; }

@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "machine/Fermeture.h"
 #include "machine/Instruction.h"
 #include "machine/Machine.h"
 
@@ -16,10 +17,10 @@ std::span<const MotInstruction> InstructionsFichiers();
 // "LINE INPUT#", upper-cased and trimmed.
 void InstrLineInputCanal(Machine& m, Instruction& i);
 
-// End of file of channel 1-3; throws when it is not open for reading.
-bool FinDeFichier(Machine& m, int canal);
+// End of file of channel 1-3; throws when it is not open for reading or its read fails.
+[[nodiscard]] bool FinDeFichier(Machine& m, int canal);
 
-// Closes the channels and ends the printer job; false when one of them failed.
-[[nodiscard]] bool CloseAll(Machine& m);
+// Closes the channels and ends the printer job, each of them whatever the others did.
+Fermeture CloseAll(Machine& m);
 
 }  // namespace korvane

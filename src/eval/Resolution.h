@@ -20,9 +20,9 @@ struct Machine;
 struct NomIndice {
   std::string Nom;    // up to and with the "("; the whole text when there is none
   std::string Apres;  // what follows the "(", at most 255 characters
-  bool Element() const { return Nom.ends_with('('); }
+  [[nodiscard]] bool Element() const { return Nom.ends_with('('); }
   // The text before the first ")" of Apres; nothing when there is none.
-  std::optional<std::string> Indice() const;
+  [[nodiscard]] std::optional<std::string> Indice() const;
 };
 NomIndice CoupeNomIndice(const std::string& texte);
 
@@ -32,11 +32,11 @@ struct LigneAffectation {
   std::string Valeur;  // trimmed, at most 255 characters
 };
 // Nothing when the line holds no "=".
-std::optional<LigneAffectation> CoupeAffectation(const std::string& ligne);
+[[nodiscard]] std::optional<LigneAffectation> CoupeAffectation(const std::string& ligne);
 
 // "text" without its quotes; with `reduitPaire` the first doubled quote counts once.
 // Nothing when the closing quote is missing.
-std::optional<std::string> SansGuillemets(std::string texte, bool reduitPaire);
+[[nodiscard]] std::optional<std::string> SansGuillemets(std::string texte, bool reduitPaire);
 
 // A constant or the cell of a variable without subscript.
 struct Resolu {

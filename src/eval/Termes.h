@@ -12,9 +12,9 @@
 
 namespace korvane {
 
-std::optional<int32_t> TermeEntier(Machine& m, const std::string& terme);
-std::optional<double> TermeReel(Machine& m, const std::string& terme);
-std::optional<std::string> TermeChaine(Machine& m, const std::string& terme);
+[[nodiscard]] std::optional<int32_t> TermeEntier(Machine& m, const std::string& terme);
+[[nodiscard]] std::optional<double> TermeReel(Machine& m, const std::string& terme);
+[[nodiscard]] std::optional<std::string> TermeChaine(Machine& m, const std::string& terme);
 
 // What a term the resolver found wrong means: a message, or for a number an abort.
 void SignaleEchecLecture(Machine& m, EchecLecture echec, const std::string& terme);

@@ -7,9 +7,6 @@ namespace korvane {
 
 namespace {
 
-constexpr char kPointArret = '\xBB';
-constexpr char kLignePas = '\x95';
-
 bool LigneExiste(const DocumentExecutable& document, int ligne) {
   return ligne >= 0 && ligne < document.Texte().NbLignes();
 }
@@ -74,12 +71,16 @@ bool ControleExecution::Arret(DocumentExecutable& document) {
 void ControleExecution::Activation() {
   if (enCours_) return;
   PasAPas = 0;
-  static_cast<void>(interpreteur_.CloseAll());
+  FermeFichiers();
 }
 
 // The run window and the input box take the focus during a run: the run's files stay open.
 void ControleExecution::Desactivation() {
-  if (!enCours_) static_cast<void>(interpreteur_.CloseAll());
+  if (!enCours_) FermeFichiers();
+}
+
+void ControleExecution::FermeFichiers() {
+  for (const Message& echec : interpreteur_.CloseAll().Echecs) messages_.Affiche(echec.Cp1252());
 }
 
 void ControleExecution::Lance(DocumentExecutable& document) {

@@ -53,6 +53,8 @@ class ControleExecution {
 
  private:
   void Lance(DocumentExecutable& document);
+  // Closes the run's files and shows why any of them failed.
+  void FermeFichiers();
 
   Interpreteur& interpreteur_;
   BoitesMessage& messages_;

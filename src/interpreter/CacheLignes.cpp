@@ -2,12 +2,11 @@
 
 #include "base/Texte.h"
 #include "interpreter/Controle.h"
+#include "interpreter/Marqueurs.h"
 
 namespace korvane {
 
 namespace {
-
-constexpr char kPointArret = '\xBB';
 
 // A breakpoint marker is not part of the statement.
 std::string SansMarqueur(const std::string& texte) {

@@ -29,7 +29,7 @@ class CacheLignes {
   // other lines are read.
   const Entree& Lit(int index, const Machine& m);
   // Whether line `index`, as last read by Lit, starts with the breakpoint marker.
-  bool PointArret(int index) const { return etats_[static_cast<std::size_t>(index)].PointArret; }
+  [[nodiscard]] bool PointArret(int index) const { return etats_[static_cast<std::size_t>(index)].PointArret; }
   // The partners (kNext, kWend...) line `index` can be.
   uint8_t Partenaires(int index);
   int NbLignes() const { return programme_.NbLignes(); }

@@ -64,8 +64,10 @@ std::optional<BoucleFor> DepileFor(Machine& m) {
   return b;
 }
 
+// Stops at the first failed push, which has reported the full stack once.
 void EmpileFor(Machine& m, const BoucleFor& b) {
-  for (int32_t entree : {b.LigneFor, b.Adresse, b.Limite, b.Pas}) Empile(m, entree);
+  for (int32_t entree : {b.LigneFor, b.Adresse, b.Limite, b.Pas})
+    if (!Empile(m, entree)) return;
 }
 
 void InstrGoto(Machine& m, Instruction& i) { Saute(m, i.Argument, i.Ligne); }
@@ -73,8 +75,9 @@ void InstrGoto(Machine& m, Instruction& i) { Saute(m, i.Argument, i.Ligne); }
 void InstrGosub(Machine& m, Instruction& i) {
   const int32_t cible = LigneEtiquette(m, i.Argument);
   if (cible < 0) return m.Erreur("Etiquette non trouvée");
-  // The target is taken even when the push fails: it is then the line the run stops on.
-  Empile(m, i.Ligne);
+  // A failed push has reported itself; the target is taken all the same: it is then the line
+  // the run stops on.
+  static_cast<void>(Empile(m, i.Ligne));
   i.Ligne = cible;
 }
 
@@ -83,7 +86,8 @@ void InstrReturn(Machine& m, Instruction& i) { Retour(m, i.Ligne); }
 void InstrCall(Machine& m, Instruction& i) {
   const int32_t cible = LigneCible(m, Majuscules(Trim(i.Argument)), Genre::Sub);
   if (cible < 0) return m.Erreur("Sub non trouvé");
-  Empile(m, i.Ligne);
+  // As in GOSUB, a failed push has reported itself and the run stops on the target.
+  static_cast<void>(Empile(m, i.Ligne));
   i.Ligne = cible;
 }
 
@@ -178,7 +182,8 @@ void InstrWend(Machine& m, Instruction& i) {
   i.Ligne = *ligneWhile > std::numeric_limits<int32_t>::min() ? *ligneWhile - 1 : *ligneWhile;
 }
 
-void InstrDo(Machine& m, Instruction& i) { Empile(m, i.Ligne); }
+// A failed push has reported itself and stops the run; DO has nothing else to do.
+void InstrDo(Machine& m, Instruction& i) { static_cast<void>(Empile(m, i.Ligne)); }
 
 void InstrLoop(Machine& m, Instruction& i) {
   const auto ligneDo = Depile(m);
@@ -237,7 +242,8 @@ void SuiteIf(Machine& m, CacheLignes& lignes, const std::string& apres, bool vra
 
 void SuiteWhile(Machine& m, CacheLignes& lignes, bool vrai, int& Ligne) {
   if (vrai) {
-    Empile(m, Ligne);
+    // A failed push has reported itself and stops the run on the WHILE line.
+    static_cast<void>(Empile(m, Ligne));
     return;
   }
   const int k = ChercheLigne(lignes, Ligne, kWend);
@@ -248,7 +254,8 @@ void SuiteWhile(Machine& m, CacheLignes& lignes, bool vrai, int& Ligne) {
 void SuiteLoop(Machine& m, int32_t ligneDo, bool vrai, int& Ligne) {
   if (vrai) return;
   Ligne = ligneDo;
-  Empile(m, ligneDo);
+  // A failed push has reported itself and stops the run on the DO line.
+  static_cast<void>(Empile(m, ligneDo));
 }
 
 std::span<const MotInstruction> InstructionsControle() { return kInstructions; }

@@ -33,7 +33,7 @@ struct SiAlors {
   std::string Condition;
   std::string Apres;
 };
-std::optional<SiAlors> DecoupeIf(const std::string& argument);
+[[nodiscard]] std::optional<SiAlors> DecoupeIf(const std::string& argument);
 
 // What IF, WHILE and LOOP do once their condition is known (shared with compiled lines).
 void SuiteIf(Machine& m, CacheLignes& lignes, const std::string& apres, bool vrai, int& Ligne);

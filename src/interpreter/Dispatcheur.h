@@ -28,7 +28,7 @@ LigneAnalysee AnalyseLigne(std::string ligne);
 std::string TexteLigne(std::string ligne);
 
 // NAME: alone on its line (upper-cased, trimmed), the first ':' ending it.
-bool EstLigneEtiquette(const std::string& u);
+[[nodiscard]] bool EstLigneEtiquette(const std::string& u);
 
 // Runs the line: END sets Etat to 999; a failure sets it to 1.
 void ExecuteAnalysee(Machine& m, CacheLignes& lignes, const LigneAnalysee& analyse, int& Ligne);

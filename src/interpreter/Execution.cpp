@@ -28,6 +28,16 @@ void ExecuteEntree(Machine& m, CacheLignes& lignes, const CacheLignes::Entree& e
   else ExecuteAnalysee(m, lignes, *std::get_if<LigneAnalysee>(&entree), Ligne);
 }
 
+// Tells why files failed to close. A continue stops on it, before its first line; a run
+// from the start goes on, since the pre-scan begins afresh. False when the run stops.
+bool SignaleFermeture(Machine& m, const Fermeture& fermeture, bool continuation) {
+  for (const Message& echec : fermeture.Echecs) {
+    if (continuation) m.Erreur(echec);
+    else m.Monde.Messages.Affiche(echec.Cp1252());
+  }
+  return !continuation || static_cast<bool>(fermeture);
+}
+
 // A stop with state 1 that the caller resumes at `Ligne`, before running it.
 void ArreteSur(Machine& m, int Ligne, int& debut, int& resultat) {
   m.Etat = kArret;
@@ -51,24 +61,22 @@ void ExecLigne(Machine& m, const Programme& programme, std::string ligne, int& L
 void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, const int& pas) {
   using Horloge = std::chrono::steady_clock;
 
+  const bool continuation = debut != 0;
   m.Etat = kContinue;
   DebutExec(m);
-  // A file that fails to close stops a continue; a run from the start goes on.
-  const bool fermes = CloseAll(m);
+  if (!SignaleFermeture(m, CloseAll(m), continuation)) {
+    resultat = m.Etat;
+    return;
+  }
   CacheLignes lignes(programme);
-  if (debut == 0) {
+  if (!continuation) {
     if (const auto ligneErreur = PreAnalyse(m, programme)) {
       resultat = m.Etat;
       debut = *ligneErreur;
       return;
     }
-  } else if (!fermes) {
-    m.Erreur();
-    resultat = m.Etat;
-    return;
   }
 
-  const bool continuation = debut != 0;
   const int nbLignes = programme.NbLignes();  // no line is added or removed during a run
   int Ligne = debut;
   auto prochaineVeille = Horloge::now() + m.IntervalleVeille;

@@ -12,10 +12,10 @@ namespace korvane {
 Interpreteur::Interpreteur(Peripheriques peripheriques) : m_(std::make_unique<Machine>(peripheriques)) {}
 
 Interpreteur::~Interpreteur() {
+  // Files and a printer that fail while the interpreter is destroyed have nobody left to tell.
   try {
     static_cast<void>(korvane::CloseAll(*m_));
   } catch (...) {
-    // A printer that fails while the interpreter is destroyed has nobody left to tell.
   }
 }
 
@@ -25,7 +25,7 @@ void Interpreteur::Exec(const Programme& programme, int& debut, int& resultat, c
   korvane::Exec(*m_, programme, debut, resultat, pas);
 }
 
-bool Interpreteur::CloseAll() { return korvane::CloseAll(*m_); }
+Fermeture Interpreteur::CloseAll() { return korvane::CloseAll(*m_); }
 
 const std::string& Interpreteur::TexteParametres() const { return m_->TexteParametres; }
 void Interpreteur::ChangeParametres(std::string texte) { m_->TexteParametres = std::move(texte); }

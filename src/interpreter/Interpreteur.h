@@ -11,7 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "interpreter/Marqueurs.h"
 #include "machine/Etat.h"
+#include "machine/Fermeture.h"
 #include "machine/HorlogeSysteme.h"
 #include "machine/Peripheriques.h"
 #include "machine/Symbole.h"
@@ -36,8 +38,9 @@ class Interpreteur {
   // `pas` is read after every line: 1 stops after that line. A failure the interpreter
   // does not report itself throws EchecExecution.
   void Exec(const Programme& programme, int& debut, int& resultat, const int& pas);
-  // Closes the channels and ends the printer job; false when one of them failed.
-  bool CloseAll();
+  // Closes the channels and ends the printer job; a failure is given back for the host to
+  // show, never shown here.
+  Fermeture CloseAll();
 
   // ---- Settings
   const std::string& TexteParametres() const;  // COMMAND$, Windows-1252
@@ -50,13 +53,13 @@ class Interpreteur {
   std::span<const Symbole> Symboles() const;
   int ElementsEnPile() const;
   // The record of `nom` in any letter case, or null.
-  const Symbole* ChercheEtiq(std::string_view nom) const;
+  [[nodiscard]] const Symbole* ChercheEtiq(std::string_view nom) const;
   // The offset of a subscript (an INTEGER variable or a number, minus 1); a failure is
   // shown through the message boxes and gives nothing.
-  std::optional<int32_t> Indice(const std::string& texte);
+  [[nodiscard]] std::optional<int32_t> Indice(const std::string& texte);
   // Cell `cellule` of the store of `genre` as its value text (INTEGER in decimal, REAL in
   // the general format); a cell that does not exist is shown as an error and gives nothing.
-  std::optional<std::string> LitValeur(int64_t cellule, Genre genre);
+  [[nodiscard]] std::optional<std::string> LitValeur(int64_t cellule, Genre genre);
 
  private:
   std::unique_ptr<Machine> m_;

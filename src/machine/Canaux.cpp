@@ -4,12 +4,6 @@
 
 namespace korvane {
 
-bool Canaux::FermeTout() {
-  bool fermes = true;
-  for (Canal& canal : canaux_) fermes = canal.Ferme() && fermes;
-  return fermes;
-}
-
 void Canaux::DelieTout() {
   for (Canal& canal : canaux_) canal.Delie();
 }

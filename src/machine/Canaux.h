@@ -11,17 +11,15 @@ namespace korvane {
 
 class Canaux {
  public:
-  static constexpr bool Valide(int32_t numero) { return numero >= 1 && numero <= 3; }
+  [[nodiscard]] static constexpr bool Valide(int32_t numero) { return numero >= 1 && numero <= 3; }
 
   // A valid channel number.
   Canal& operator[](int32_t numero) { return canaux_[static_cast<std::size_t>(numero - 1)]; }
 
-  // Closes every file; false when what one still held could not be written.
-  [[nodiscard]] bool FermeTout();
   // Closes every file and forgets its name, ignoring a failed final write.
   void DelieTout();
   // Whether an open channel holds the file `nom` names, however it is spelt.
-  bool Tient(const std::string& nom) const;
+  [[nodiscard]] bool Tient(const std::string& nom) const;
 
   bool ImprimanteOuverte = false;  // LPRINT has started a job that CloseAll ends
 

@@ -46,7 +46,7 @@ struct Machine {
 };
 
 // Reports and gives false, for routines that tell their caller whether they succeeded.
-inline bool Echoue(Machine& m, const Message& message) {
+[[nodiscard]] inline bool Echoue(Machine& m, const Message& message) {
   m.Erreur(message);
   return false;
 }

@@ -24,7 +24,7 @@ class Memoire {
   [[nodiscard]] std::optional<int32_t> Alloue(korvane::Genre genre, int32_t taille);
   // Cells 1-2000 of the number stores, the existing entries of the string store; any
   // cell of a kind without a store.
-  bool CelluleValide(int64_t cellule, korvane::Genre genre) const;
+  [[nodiscard]] bool CelluleValide(int64_t cellule, korvane::Genre genre) const;
 
   // A valid cell.
   int32_t& Entier(int32_t cellule) { return entiers_[static_cast<std::size_t>(cellule)]; }

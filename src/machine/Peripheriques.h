@@ -19,7 +19,7 @@ class Programme {
   virtual void LitLigne(int index, std::string& tampon) const { tampon = Ligne(index); }
   // A number that changes whenever any line changes, or nothing when the host cannot tell
   // (every read of a line then compares its text).
-  virtual std::optional<uint64_t> Revision() const { return std::nullopt; }
+  [[nodiscard]] virtual std::optional<uint64_t> Revision() const { return std::nullopt; }
 };
 
 // A colour as red, green, blue components 0-255.
@@ -59,7 +59,7 @@ class BoiteSaisie {
   // A host need not keep more than kLongueurMaxChaine + 1 bytes (base/Calcul.h): a longer
   // text stops the run with "Trop de variables". A cancel while Clavier::ArretDemande says
   // yes stops the run on the INPUT line.
-  virtual bool Saisit(int gauche, int haut, int largeur, std::string& texte) = 0;
+  [[nodiscard]] virtual bool Saisit(int gauche, int haut, int largeur, std::string& texte) = 0;
 };
 
 // Modal information boxes (errors and MSGBOX).
@@ -94,7 +94,7 @@ class Clavier {
   // Oldest key pressed in the run window since the last call, or empty.
   virtual std::string ToucheLue() = 0;
   // Asked about every 20 ms of running time: does the user want the run to stop?
-  virtual bool ArretDemande() = 0;
+  [[nodiscard]] virtual bool ArretDemande() = 0;
 };
 
 struct Peripheriques {

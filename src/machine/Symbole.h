@@ -17,7 +17,7 @@ enum class Genre : char {
 };
 
 // Variables have a value store; labels and SUBs hold a line.
-constexpr bool EstVariable(Genre genre) {
+[[nodiscard]] constexpr bool EstVariable(Genre genre) {
   return genre == Genre::Entier || genre == Genre::Reel || genre == Genre::Chaine;
 }
 

@@ -19,11 +19,11 @@ class TableSymboles {
   void Raz() { symboles_.clear(); }
 
   // The record named exactly `nom`, or null.
-  const Symbole* Cherche(std::string_view nom) const;
+  [[nodiscard]] const Symbole* Cherche(std::string_view nom) const;
   // Why a record named `nom` could not be added.
   Refus Verifie(std::string_view nom) const;
   // Adds the record unless Verifie refuses its name; tells whether it did.
-  bool Ajoute(Symbole symbole);
+  [[nodiscard]] bool Ajoute(Symbole symbole);
 
   std::span<const Symbole> Symboles() const { return symboles_; }
 

@@ -84,12 +84,18 @@ Issue EntreeLignes::LitLigne(std::string& ligne, std::size_t maximum) {
 }
 
 Issue EntreeLignes::Remplit() {
+  if (erreur_ != 0) return Issue::Echouee;
   if (const Issue issue = Attend(descripteur_, POLLIN); issue != Issue::Faite) return issue;
   char bloc[64 * 1024];
   const ssize_t n = ::read(descripteur_, bloc, sizeof bloc);
-  if (n > 0) tampon_.append(bloc, static_cast<std::size_t>(n));
-  // A read error ends the input like its end; EINTR and EAGAIN only retry.
-  else fin_ = n == 0 || (errno != EINTR && errno != EAGAIN);
+  if (n > 0) {
+    tampon_.append(bloc, static_cast<std::size_t>(n));
+  } else if (n == 0) {
+    fin_ = true;
+  } else if (errno != EINTR && errno != EAGAIN) {  // these two only retry
+    erreur_ = errno;
+    return Issue::Echouee;
+  }
   return Issue::Faite;
 }
 

@@ -48,9 +48,10 @@ class EntreeLignes {
   explicit EntreeLignes(int descripteur) : descripteur_(descripteur) {}
 
   // The next line without its LF, at most `maximum` + 1 bytes of it (the rest of a longer
-  // line stays unread). The end of the input, or a read error, gives what was left: an
-  // empty line at the very end.
+  // line stays unread). The end of the input gives what was left: an empty line at the very
+  // end. A read error fails, then and at every later call.
   Issue LitLigne(std::string& ligne, std::size_t maximum);
+  int Erreur() const { return erreur_; }
 
  private:
   // Waits for the next block of input, or notes its end.
@@ -60,6 +61,7 @@ class EntreeLignes {
   std::string tampon_;
   std::size_t lu_ = 0;  // bytes of tampon_ already given
   bool fin_ = false;
+  int erreur_ = 0;
 };
 
 }  // namespace korvane

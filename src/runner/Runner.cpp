@@ -147,10 +147,10 @@ int LanceProgramme(const OptionsRunner& options, const std::vector<std::string>&
   // period after a stop by signal, abandons the final writes.
   if (signaux::ArretDemande()) signaux::LimiteAttenteFinale();
   signaux::Acquitte();
-  // One failure is reported: a printer that failed during the run fails again when closed.
-  if (!interpreteur.CloseAll() && statut != kSortieEchec) {
-    messages.Affiche(imprimante.Echec() ? imprimante.Echec()->Cp1252()
-                                        : Message("Erreur à la fermeture d'un fichier").Cp1252());
+  // After a failure that aborted the run, what fails to close says nothing more: a printer
+  // that failed during the run fails again when closed.
+  if (const Fermeture fermeture = interpreteur.CloseAll(); !fermeture && statut != kSortieEchec) {
+    for (const Message& echec : fermeture.Echecs) messages.Affiche(echec.Cp1252());
     statut = kSortieEchec;
   }
   ecran.Termine();

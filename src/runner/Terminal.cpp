@@ -87,7 +87,10 @@ bool SaisieTerminal::Saisit(int, int, int, std::string& texte) {
   if (signaux::ArretDemande()) return false;
   ecran_.Vide();  // the prompt
   std::string ligne;
-  if (entree_.LitLigne(ligne, kLongueurMaxChaine) != Issue::Faite) return false;
+  const Issue issue = entree_.LitLigne(ligne, kLongueurMaxChaine);
+  // A failed read is no answer at all: the run cannot go on without one.
+  if (issue == Issue::Echouee) throw EchecExecution(Raison("Erreur de lecture sur l'entrée standard", entree_.Erreur()));
+  if (issue == Issue::Interrompue) return false;
   // A line cut at the limit is given as read: the interpreter refuses it whole.
   if (ligne.size() > kLongueurMaxChaine) {
     texte = std::move(ligne);
@@ -109,7 +112,6 @@ void MessagesTerminal::Affiche(const std::string& texte) {
 ImprimanteTerminal::~ImprimanteTerminal() { Ferme(); }
 
 void ImprimanteTerminal::DebutTravail() {
-  echec_.reset();
   if (fichier_.empty()) return;
   // Without blocking: a FIFO that nobody reads is refused instead of waited on.
   descripteur_ = ::open(fichier_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
@@ -149,10 +151,7 @@ void ImprimanteTerminal::Ferme() {
   descripteur_ = -1;
 }
 
-void ImprimanteTerminal::Echoue(Message message) {
-  echec_ = message;
-  throw EchecExecution(message);
-}
+void ImprimanteTerminal::Echoue(const Message& message) { throw EchecExecution(message); }
 
 bool ClavierTerminal::ArretDemande() {
   ecran_.Veille();

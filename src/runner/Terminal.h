@@ -3,7 +3,6 @@
 // message boxes, stdin the input box.
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -80,19 +79,16 @@ class ImprimanteTerminal : public Imprimante {
   void FinTravail() override;
 
   void Veille();
-  // Why the last job failed, if it did.
-  const std::optional<Message>& Echec() const { return echec_; }
 
  private:
   void Envoie(std::string_view octets);
   void Ferme();
-  [[noreturn]] void Echoue(Message message);
+  [[noreturn]] void Echoue(const Message& message);
 
   EcranTerminal& ecran_;
   std::string fichier_;
   int descripteur_ = -1;
   std::unique_ptr<SortieTamponnee> page_;
-  std::optional<Message> echec_;
 };
 
 // No keys reach a terminal run; a stop signal is the request to stop. The poll also lets

@@ -159,7 +159,8 @@ void InstrInput(Machine& m, Instruction& i) {
 
   m.Monde.Ecran.DessineSaisie(m.Ecran.CurseurX, m.Ecran.CurseurY, saisie);
   m.Ecran.NouvelleLigne();
-  EcritValeur(m, saisie, s->Genre, s->Adresse);
+  // A failed store has reported itself and stopped the run; the statement ends here anyway.
+  static_cast<void>(EcritValeur(m, saisie, s->Genre, s->Adresse));
 }
 
 constexpr MotInstruction kInstructions[] = {

@@ -13,6 +13,6 @@ namespace korvane {
 std::span<const MotInstruction> InstructionsEcran();
 
 // Whether an INPUT answer is accepted for a variable of kind `genre`.
-bool TexteValide(const std::string& texte, Genre genre);
+[[nodiscard]] bool TexteValide(const std::string& texte, Genre genre);
 
 }  // namespace korvane

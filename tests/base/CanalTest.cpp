@@ -27,7 +27,10 @@ TEST(Canal, LitLigneRefusesALineLongerThanTheMaximumWhateverItsEnd) {
     EcritFichier(nom, c.Octets);
     Canal canal;
     ASSERT_TRUE(canal.Ouvre(nom, Canal::Etat::Lecture));
-    EXPECT_EQ(canal.LitLigne(3), c.Ligne) << c.Octets;
+    std::string ligne;
+    const Canal::Lecture lecture = canal.LitLigne(ligne, 3);
+    EXPECT_EQ(lecture == Canal::Lecture::Faite ? std::optional(ligne) : std::nullopt, c.Ligne) << c.Octets;
+    EXPECT_NE(lecture, Canal::Lecture::Echouee) << c.Octets;
   }
 }
 

@@ -16,11 +16,6 @@ TEST_F(Systeme, MsgBoxShowsTheStringOfALiteralOrAVariable) {
   EXPECT_EQ(B.Messages.Textes, (std::vector<std::string>{"Bonjour à tous", "Déjà fini ? 100 €"}));
 }
 
-struct CasMessage {
-  std::string Ligne;
-  std::string Message;
-};
-
 TEST_F(Systeme, OperandsThatAreNotStringsAreReported) {
   Declare({"DIM N AS INTEGER", "DIM T$(2) AS STRING"});
   const std::vector<CasMessage> cas = {
@@ -32,11 +27,7 @@ TEST_F(Systeme, OperandsThatAreNotStringsAreReported) {
       {"RMDIR \"ouvert", "chaine sans fin"},
       {"CHDIR N", "ce n'est pas un string"},
   };
-  for (const CasMessage& c : cas) {
-    B.Messages.Textes.clear();
-    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
-    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
-  }
+  VerifieMessages(B, cas);
 }
 
 TEST_F(Systeme, KillDeletesAFile) {
@@ -113,11 +104,7 @@ TEST_F(Systeme, FailuresNameTheFileOrDirectory) {
       {"CHDIR \"absent\"", "Répertoire absent inexistant"},
       {"CHDIR \"FICHIER\"", "Répertoire FICHIER inexistant"},
   };
-  for (const CasMessage& c : cas) {
-    B.Messages.Textes.clear();
-    EXPECT_EQ(B.Execute(c.Ligne), kArret) << c.Ligne;
-    EXPECT_EQ(B.Messages.Textes, std::vector<std::string>{c.Message}) << c.Ligne;
-  }
+  VerifieMessages(B, cas);
   EXPECT_TRUE(fs::is_directory("EXISTE"));
   EXPECT_TRUE(fs::is_directory("NONVIDE/dedans"));
   EXPECT_TRUE(fs::exists("FICHIER"));

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/Banc.h"
+#include "support/NomDeCas.h"
 
 namespace korvane {
 namespace {
@@ -110,6 +113,34 @@ TEST(ControleExecution, CommandsAreRefusedWhileARunIsInProgress) {
   EXPECT_FALSE(doc.lectureSeule);
   EXPECT_EQ(p.controle.LigneCourante, doc.curseur);
 }
+
+struct CasFinTravail {
+  const char* nom;
+  std::function<void(ControleExecution&, FauxDocument&)> commande;
+};
+
+const CasFinTravail kFinsDeTravail[] = {
+    {"activation", [](ControleExecution& c, FauxDocument&) { c.Activation(); }},
+    {"deactivation", [](ControleExecution& c, FauxDocument&) { c.Desactivation(); }},
+    {"next run", [](ControleExecution& c, FauxDocument& d) { c.Executer(d); }},
+    {"continue", [](ControleExecution& c, FauxDocument& d) { c.Continuer2(d); }},
+};
+
+class FinDeTravail : public testing::TestWithParam<CasFinTravail> {};
+
+TEST_P(FinDeTravail, APrinterThatFailsToEndTheJobIsShown) {
+  Poste p;
+  p.Printer.RefuseFin = true;
+  FauxDocument doc({"LPRINT \"x\"", "\xBB" "END"});
+  ASSERT_TRUE(p.controle.Executer(doc));
+  ASSERT_EQ(p.controle.LigneCourante, 1);
+  ASSERT_TRUE(p.Messages.Textes.empty());
+  GetParam().commande(p.controle, doc);
+  EXPECT_EQ(p.Messages.Textes, std::vector<std::string>{FausseImprimante::kFinRefusee});
+}
+
+INSTANTIATE_TEST_SUITE_P(ControleExecution, FinDeTravail, testing::ValuesIn(kFinsDeTravail),
+                         [](const auto& info) { return test::NomDeCas(info.index, info.param.nom); });
 
 }  // namespace
 }  // namespace korvane

@@ -101,7 +101,7 @@ TEST(Pour, FailedReadStopsTheLoopEvenWhenTheLaterOperandsAreRead) {
 TEST(Pour, PushFailureStopsOnTheForLine) {
   Banc b;
   ASSERT_EQ(b.Declare({"DIM I AS INTEGER"}), -1);
-  for (int i = 0; i < 97; ++i) Empile(b.It, -1);
+  for (int i = 0; i < 97; ++i) ASSERT_TRUE(Empile(b.It, -1));
   int ligne = 3;
   ExecLigne(b.It, b.Texte, "FOR I = 1 TO 2", ligne);
   EXPECT_EQ(b.It.Etat, kArret);
@@ -155,7 +155,7 @@ TEST(Pour, EveryPopOfAnEmptyStackIsReported) {
 TEST(Pour, NextWithAStrayAddressDoesNotTouchTheStores) {
   Banc b;
   ASSERT_EQ(b.Declare({"NEXT"}), -1);
-  for (int32_t entree : {0, 9999, 5, 1}) Empile(b.It, entree);
+  for (int32_t entree : {0, 9999, 5, 1}) ASSERT_TRUE(Empile(b.It, entree));
   int ligne = 0;
   ExecLigne(b.It, b.Texte, "NEXT", ligne);
   EXPECT_EQ(b.It.Etat, kArret);
@@ -278,7 +278,7 @@ TEST(Sortie, ExitForSearchesOnlyLinesOfTheText) {
   for (const CasLigneFor& c : cas) {
     Banc b;
     ASSERT_EQ(b.Declare({"EXIT FOR", "NEXT", "NEXT", "END"}), -1);
-    for (int32_t entree : {c.LigneFor, 1, 1, 1}) Empile(b.It, entree);
+    for (int32_t entree : {c.LigneFor, 1, 1, 1}) ASSERT_TRUE(Empile(b.It, entree));
     int ligne = 0;
     ExecLigne(b.It, b.Texte, "EXIT FOR", ligne);
     EXPECT_EQ(ligne, c.LigneApres) << c.LigneFor;

@@ -34,7 +34,7 @@ TEST(ExecLigne, EndEndsAndEndSubReturns) {
   }
   for (const char* ligne : {"END SUB", "ENDSUB", "end  sub"}) {
     Banc banc;
-    Empile(banc.It, 7);
+    ASSERT_TRUE(Empile(banc.It, 7));
     int index = 12;
     ExecLigne(banc.It, banc.Texte, ligne, index);
     EXPECT_EQ(banc.It.Etat, kContinue) << ligne;
@@ -113,7 +113,7 @@ TEST(Exec, StepModeStopsAfterEveryLineAndOnEnd) {
 TEST(Exec, StepModeAfterAJumpRecordsTheLineAfterTheTarget) {
   Banc banc;
   banc.Declare({"DIM X AS INTEGER"});
-  Empile(banc.It, 0);
+  ASSERT_TRUE(Empile(banc.It, 0));
   const auto r = banc.Lance({"REM", "REM", "END SUB", "REM"}, 2, 1);
   EXPECT_EQ(r.Etat, 1);
   EXPECT_EQ(r.Debut, 1);
@@ -134,12 +134,32 @@ TEST(Exec, BreakpointStopsARunFromTheStartBeforeItsLine) {
 TEST(Exec, ContinueIgnoresBreakpointsAndKeepsTheTables) {
   Banc banc;
   banc.Lance({"DIM A AS INTEGER", kPointArret + "REM", kPointArret + "END"});
-  Empile(banc.It, 42);
+  ASSERT_TRUE(Empile(banc.It, 42));
   const auto r = banc.Continue(1);
   EXPECT_EQ(r.Etat, 0);
   EXPECT_EQ(banc.It.Etat, kFin);
   EXPECT_EQ(banc.It.Symboles.Symboles().size(), 1u);
   EXPECT_EQ(banc.It.Pile.Hauteur(), 1);
+}
+
+TEST(Exec, AContinueAfterAFailedCloseStopsAndSaysWhy) {
+  Banc banc;
+  banc.Printer.RefuseFin = true;
+  ASSERT_EQ(banc.Lance({"LPRINT 1", kPointArret + "END"}).Debut, 1);
+  const auto r = banc.Continue(1);
+  EXPECT_EQ(r.Etat, kArret);
+  EXPECT_EQ(r.Debut, 1);
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{FausseImprimante::kFinRefusee});
+}
+
+TEST(Exec, ARunFromTheStartAfterAFailedCloseSaysWhyAndGoesOn) {
+  Banc banc;
+  banc.Printer.RefuseFin = true;
+  banc.Lance({"LPRINT 1", "END"});
+  const auto r = banc.Lance({"LPRINT 2", "END"});
+  EXPECT_EQ(r.Etat, kContinue);
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{FausseImprimante::kFinRefusee});
+  EXPECT_EQ(banc.Printer.Journal.back(), "ligne");
 }
 
 TEST(Exec, BreakpointOnALineThatDoesNothingStops) {

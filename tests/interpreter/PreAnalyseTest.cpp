@@ -122,7 +122,7 @@ TEST(PreAnalyse, ResetEmptiesTablesAndKeepsOldArrayCells) {
   banc.Declare({"DIM T(3) AS INTEGER"});
   banc.Entier("T(", 1) = 7;
   banc.Entier("T(", 2) = 8;
-  Empile(banc.It, 5);
+  ASSERT_TRUE(Empile(banc.It, 5));
   banc.Declare({"DIM U(3) AS INTEGER"});
   EXPECT_EQ(banc.It.Pile.Hauteur(), 0);
   EXPECT_EQ(ChercheEtiq(banc.It, "T("), nullptr);

@@ -54,7 +54,7 @@ TEST(Pile, EachStatementPushesAndPopsItsEntries) {
   for (const CasPile& c : cas) {
     Banc b;
     ASSERT_EQ(b.Declare(programme), -1);
-    for (int32_t entree : c.Avant) Empile(b.It, entree);
+    for (int32_t entree : c.Avant) ASSERT_TRUE(Empile(b.It, entree));
     int ligne = c.Ligne;
     ExecLigne(b.It, b.Texte, c.Instruction, ligne);
     EXPECT_EQ(b.It.Etat, kContinue) << c.Instruction;
@@ -87,14 +87,14 @@ TEST(Pile, ForSetsTheVariableAndNextStepsIt) {
   EXPECT_EQ(b.It.Pile.Hauteur(), 0);
 }
 
-struct CasMessage {
+struct CasArret {
   Lignes Programme;
   Textes Messages;
   int LigneArret;
 };
 
 TEST(Messages, EachFailureStopsOnItsLineWithItsText) {
-  const CasMessage cas[] = {
+  const CasArret cas[] = {
       {{"GOTO NULLE PART"}, {"Etiquette non trouvée"}, 0},
       {{"GOSUB PROC", "END", "SUB PROC", "END SUB"}, {"Etiquette non trouvée"}, 0},
       {{"DIM V AS INTEGER", "GOTO V"}, {"Etiquette non trouvée"}, 1},
@@ -111,7 +111,7 @@ TEST(Messages, EachFailureStopsOnItsLineWithItsText) {
       {{"DIM ATHENA AS INTEGER", "IF ATHENA > 0 THEN FIN", "FIN:"}, {"Expression logique incorrecte"}, 1},
       {{"IF X > 0 THEN FIN", "FIN:"}, {"Identificateur X inconnu"}, 0},
   };
-  for (const CasMessage& c : cas) {
+  for (const CasArret& c : cas) {
     Banc b;
     const Banc::Resultat r = b.Lance(c.Programme);
     EXPECT_EQ(r.Etat, kArret) << c.Programme.back();

@@ -26,6 +26,7 @@ const Fixture kProgrammes[] = {
     {"canal.bas", "OPEN \"O\",1,\"tube\"\r\nDEBUT:\r\nPRINT# 1,\"0123456789012345678901234567890123456789\"\r\n"
                   "GOTO DEBUT\r\n"},
     {"lprint.bas", "DEBUT:\r\nLPRINT \"0123456789012345678901234567890123456789\"\r\nGOTO DEBUT\r\n"},
+    {"une-ligne.bas", "LPRINT \"x\"\r\n"},
     {"couleur.bas", "COLOR 4,0\r\nPRINT \"rouge\"\r\n"},
     {"controle.bas", "DIM A AS STRING\r\nA = CHR$(27) + \"[2J\"\r\nMSGBOX A\r\n"},
     // Every variable grows to the string limit: far more than the memory left to the run.
@@ -67,10 +68,14 @@ const CasHostile kCas[] = {
      kSortieEchec, "Erreur d'écriture sur la sortie standard : plus personne ne lit", ""},
     {"printer FIFO without reader", "mkfifo p; $R --printer p lprint.bas", kSortieEchec,
      "Impossible d'ouvrir l'imprimante ", ""},
+    {"printer full when the job ends", "$R --printer /dev/full une-ligne.bas", kSortieEchec,
+     "Erreur d'écriture sur l'imprimante : disque plein\n", ""},
     {"printer named from the starting folder",
      "mkdir d; printf 'CHDIR \"d\"\\r\\nLPRINT \"x\"\\r\\n' > c.bas; $R --printer p.txt c.bas; cat p.txt", 0, "", "x\n"},
     {"INPUT line over the string limit", "head -c 16777300 /dev/zero | tr '\\0' a | $R saisie.bas", kSortieArret,
      "Trop de variables", "avant\n"},
+    {"stdin is a folder", "mkdir d; $R saisie.bas < d", kSortieEchec,
+     "Erreur de lecture sur l'entrée standard : c'est un dossier\n", "avant\n"},
     {"output reaches a file before a timeout", "timeout 1 $R boucle.bas > o; s=$?; cat o; exit $s", 124,
      "Arrêt à la ligne ", "bonjour\n"},
     {"output reaches a pipe while the run goes on",

@@ -46,6 +46,11 @@ void FausseImprimante::Ecrit(const std::string& texte) {
   Journal.push_back("ecrit " + texte);
 }
 
+void FausseImprimante::FinTravail() {
+  Journal.push_back("fin");
+  if (RefuseFin) throw EchecExecution(kFinRefusee);
+}
+
 std::string FauxClavier::ToucheLue() {
   if (Touches.empty()) return {};
   std::string touche = Touches.front();
@@ -104,6 +109,16 @@ std::string Banc::Valeur(const std::string& nom, int32_t rang) {
 std::vector<int32_t> Banc::Pile() const {
   const auto contenu = It.Pile.Contenu();
   return {contenu.begin(), contenu.end()};
+}
+
+void VerifieMessage(Banc& banc, const CasMessage& cas) {
+  banc.Messages.Textes.clear();
+  EXPECT_EQ(banc.Execute(cas.Ligne), kArret) << cas.Ligne;
+  EXPECT_EQ(banc.Messages.Textes, std::vector<std::string>{cas.Message}) << cas.Ligne;
+}
+
+void VerifieMessages(Banc& banc, std::span<const CasMessage> cas) {
+  for (const CasMessage& c : cas) VerifieMessage(banc, c);
 }
 
 }  // namespace korvane::test

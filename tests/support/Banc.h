@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -66,12 +67,16 @@ class FauxMessages : public BoitesMessage {
 // Journal: "debut", "ecrit TEXT", "ligne", "fin".
 class FausseImprimante : public Imprimante {
  public:
+  // What a failed end of a job says.
+  static constexpr char kFinRefusee[] = "Fin du travail d'impression impossible";
+
   void DebutTravail() override { Journal.push_back("debut"); }
   void Ecrit(const std::string& texte) override;
   void FinLigne() override { Journal.push_back("ligne"); }
-  void FinTravail() override { Journal.push_back("fin"); }
+  void FinTravail() override;
   std::vector<std::string> Journal;
-  bool Refuse = false;  // every write fails
+  bool Refuse = false;     // every write fails
+  bool RefuseFin = false;  // every end of a job fails
 };
 
 class FausseHorloge : public Horloge {
@@ -144,5 +149,15 @@ struct Banc : FauxMonde {
  private:
   int32_t Cellule(const std::string& nom, int32_t rang) const;
 };
+
+// A statement line and the one message it stops with.
+struct CasMessage {
+  std::string Ligne;
+  std::string Message;  // UTF-8
+};
+
+// The line, run alone through the dispatcher, stops with exactly its message.
+void VerifieMessage(Banc& banc, const CasMessage& cas);
+void VerifieMessages(Banc& banc, std::span<const CasMessage> cas);
 
 }  // namespace korvane::test
