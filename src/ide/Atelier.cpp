@@ -41,7 +41,7 @@ Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImp
       hote_(messages, imprimante_, principale),
       parametres_(principale),
       calendrier_(QDate::currentDate(), principale),
-      horloge_(reglage_, &QDateTime::currentDateTime, principale),
+      horloge_(reglage_, messages, &QDateTime::currentDateTime, principale),
       pocket_(messages, principale),
       interpreteur_(hote_.Monde()),
       controle_(interpreteur_, messages) {}
