@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <iostream>
 
 #include "ide/DialoguesEditeur.h"
 #include "ide/Icone.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   application.setApplicationName(QStringLiteral("Korvane"));
   application.setDesktopFileName(QStringLiteral("korvane"));
   korvane::PoseIconeApplication(application);
-  korvane::ChargeTraductionsQt(application);
+  korvane::ChargeTraductionsQt(application, std::cerr);
 
   korvane::MessagesQt messages;
   korvane::DialoguesQt dialogues;

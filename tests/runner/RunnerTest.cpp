@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sstream>
 
+#include "runner/Signaux.h"
 #include "runner/Source.h"
 #include "support/Commande.h"
 #include "support/Dossier.h"
@@ -84,6 +87,12 @@ TEST(KorvaneRun, ExitStatusAndMessagesFollowHowTheRunEnded) {
 
 namespace korvane {
 namespace {
+
+TEST(Signaux, AHandlerTheSystemRefusesIsToldInFrench) {
+  std::ostringstream avertissements;
+  EXPECT_FALSE(signaux::Intercepte(SIGKILL, avertissements));
+  EXPECT_EQ(avertissements.str(), "korvane-run : le signal SIGKILL ne pourra pas arrêter proprement le programme\n");
+}
 
 TEST(KorvaneRun, CtrlCStopsARunawayProgramAndClosesItsFiles) {
   const test::DossierTemporaire dossier;
