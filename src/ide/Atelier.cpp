@@ -48,8 +48,8 @@ Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImp
 
 std::unique_ptr<TEditeur> Atelier::NouvelEditeur(QWidget* parent) {
   auto editeur = std::make_unique<TEditeur>(ServicesEditeur{dialogues_, messages_, impression_, &programmeur_}, parent);
-  editeur->SurFermeture([this] { controle_.Desactivation(); });
-  editeur->SurArret([this] { hote_.Clavier().DemandeArret(); });
+  QObject::connect(editeur.get(), &TEditeur::Fermee, [this] { controle_.Desactivation(); });
+  QObject::connect(editeur.get(), &TEditeur::ArretDemande, [this] { hote_.Clavier().DemandeArret(); });
   return editeur;
 }
 
