@@ -14,6 +14,7 @@
 #include "ide/BancEditeur.h"
 #include "screen/TForm12.h"
 #include "screen/TForm3.h"
+#include "support/GardeFou.h"
 
 namespace korvane {
 namespace {
@@ -119,7 +120,8 @@ TEST(TMainForm, WhileAProgramRunsItsRefusedCommandsAreDisabledAndQuittingStopsIt
   QStringList pendant;
   QStringList boutonsPendant;
   bool fermee = true;
-  QTimer::singleShot(50, [&] {
+  const test::GardeFou garde(p.fenetre.Application().Hote());
+  QTimer::singleShot(0, [&] {
     pendant = Actives(p, kRefusesPendantRun);
     boutonsPendant = BoutonsActifs(p);
     fermee = p.fenetre.close();
@@ -136,7 +138,8 @@ TEST(TMainForm, AWindowClosedDuringItsRunClosesOnceTheRunHasStopped) {
   Poste p;
   p.fenetre.FileNewItemClick()->Memo1()->setPlainText(QStringLiteral("DEBUT:\nGOTO DEBUT\n"));
   p.dialogues.Choix = Reponse::Non;
-  QTimer::singleShot(50, [&] { p.Commande("FileCloseItem")->trigger(); });
+  const test::GardeFou garde(p.fenetre.Application().Hote());
+  QTimer::singleShot(0, [&] { p.Commande("FileCloseItem")->trigger(); });
   p.Commande("Excuter1")->trigger();
   QTRY_VERIFY(p.fenetre.Zone()->subWindowList().isEmpty());
   EXPECT_TRUE(p.fenetre.isVisible());
@@ -211,7 +214,8 @@ TEST(TMainForm, TheClockPanelShowsTheTimeWithSecondsEachSecond) {
   EXPECT_TRUE(p.fenetre.Timer1()->isActive());
   EXPECT_EQ(p.fenetre.Timer1()->interval(), 1000);
   p.heure_ = QTime(23, 59, 58);
-  QTRY_COMPARE_WITH_TIMEOUT(p.fenetre.Panel2()->text(), QStringLiteral("23:59:58"), 1500);
+  p.fenetre.Timer1Timer();
+  EXPECT_EQ(p.fenetre.Panel2()->text(), QStringLiteral("23:59:58"));
   QLocale::setDefault(QLocale::c());
 }
 
