@@ -1,6 +1,7 @@
 // korvane [FILE.bas...]: the IDE, with the given programs open.
 
 #include <QStringList>
+#include <iostream>
 
 #include "ide/ApplicationKorvane.h"
 #include "ide/DialoguesEditeur.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   application.setApplicationName(QStringLiteral("Korvane"));
   application.setDesktopFileName(QStringLiteral("korvane"));
   korvane::PoseIconeApplication(application);
-  korvane::ChargeTraductionsQt(application);
+  korvane::ChargeTraductionsQt(application, std::cerr);
 
   korvane::MessagesQt messages;
   application.MessagesVers(&messages);

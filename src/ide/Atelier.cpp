@@ -41,15 +41,15 @@ Atelier::Atelier(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImp
       hote_(messages, imprimante_, principale),
       parametres_(principale),
       calendrier_(QDate::currentDate(), principale),
-      horloge_(reglage_, &QDateTime::currentDateTime, principale),
+      horloge_(reglage_, messages, &QDateTime::currentDateTime, principale),
       pocket_(messages, principale),
       interpreteur_(hote_.Monde()),
       controle_(interpreteur_, messages) {}
 
 std::unique_ptr<TEditeur> Atelier::NouvelEditeur(QWidget* parent) {
   auto editeur = std::make_unique<TEditeur>(ServicesEditeur{dialogues_, messages_, impression_, &programmeur_}, parent);
-  editeur->SurFermeture([this] { controle_.Desactivation(); });
-  editeur->SurArret([this] { hote_.Clavier().DemandeArret(); });
+  QObject::connect(editeur.get(), &TEditeur::Fermee, [this] { controle_.Desactivation(); });
+  QObject::connect(editeur.get(), &TEditeur::ArretDemande, [this] { hote_.Clavier().DemandeArret(); });
   return editeur;
 }
 

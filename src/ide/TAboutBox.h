@@ -8,6 +8,8 @@
 namespace korvane {
 
 class TAboutBox : public QDialog {
+  Q_OBJECT
+
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
 

@@ -15,6 +15,8 @@
 namespace korvane {
 
 class TAide : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TAide(QWidget* parent = nullptr);
 

@@ -287,14 +287,14 @@ bool TEditeur::FormCloseQuery() {
 }
 
 void TEditeur::FormClose() {
-  if (surFermeture_) surFermeture_();
+  emit Fermee();
 }
 
 void TEditeur::closeEvent(QCloseEvent* event) {
   // A running program is stopped first; the window is asked to close again after the run.
   if (ExecutionEnCours()) {
     fermetureApresRun_ = true;
-    if (surArret_) surArret_();
+    emit ArretDemande();
     event->ignore();
     return;
   }
@@ -336,8 +336,8 @@ bool TEditeur::eventFilter(QObject* objet, QEvent* evenement) {
   if (objet != memo_ || evenement->type() != QEvent::KeyPress) return QWidget::eventFilter(objet, evenement);
   const auto& touche = static_cast<const QKeyEvent&>(*evenement);
   if (ExecutionEnCours()) {
-    if (!ClavierQt::EstToucheArret(touche) || !surArret_) return false;
-    surArret_();
+    if (!ClavierQt::EstToucheArret(touche)) return false;
+    emit ArretDemande();
     return true;
   }
   const bool entree = touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter;

@@ -36,6 +36,8 @@ struct ServicesEditeur {
 QString AvecExtensionBas(const QString& chemin);
 
 class TEditeur : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TEditeur(const ServicesEditeur& services, QWidget* parent = nullptr);
 
@@ -63,9 +65,8 @@ class TEditeur : public QWidget {
 
   // May the window close? Asks to save a modified document.
   bool FormCloseQuery();
-  // The window has closed: runs the hook (the owner closes the program's files there).
+  // The window has closed: emits Fermee.
   void FormClose();
-  void SurFermeture(std::function<void()> hook) { surFermeture_ = std::move(hook); }
 
   // The "Programmer" menu: the keyword list, then the wizards. Each inserts its text in
   // place of the selection as one undo step; a wizard leaves the caret at the start of the
@@ -88,9 +89,13 @@ class TEditeur : public QWidget {
   void PlaceCurseur(int ligne);
   // Read-only while a program runs; a close asked meanwhile happens once the run is over.
   void LectureSeule(bool oui);
-  // What the window does with Ctrl+Pause or Échap while a program runs: stop it.
-  void SurArret(std::function<void()> hook) { surArret_ = std::move(hook); }
   bool ExecutionEnCours() const { return memo_->isReadOnly(); }
+
+ signals:
+  // The owner closes the program's files there.
+  void Fermee();
+  // Ctrl+Pause or Échap while a program runs, or a close asked then: the run must stop.
+  void ArretDemande();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -120,8 +125,6 @@ class TEditeur : public QWidget {
   ProgrammeDocument programme_;
   QString nomFichier_;
   FormatSource format_;
-  std::function<void()> surFermeture_;
-  std::function<void()> surArret_;
   bool fermetureApresRun_ = false;
   TRechercheMemo recherche_;
 };

@@ -14,6 +14,8 @@ namespace korvane {
 std::optional<int> LigneContenant(const QStringList& lignes, const QString& item);
 
 class TListeSel : public DialogueListe {
+  Q_OBJECT
+
  public:
   explicit TListeSel(QWidget* parent = nullptr);
 

@@ -337,14 +337,14 @@ std::vector<QMdiSubWindow*> TMainForm::FenetresOuvertes() const {
 std::vector<TEditeur*> TMainForm::Editeurs() const {
   std::vector<TEditeur*> editeurs;
   for (QMdiSubWindow* fenetre : FenetresOuvertes())
-    if (auto* editeur = dynamic_cast<TEditeur*>(fenetre->widget())) editeurs.push_back(editeur);
+    if (auto* editeur = qobject_cast<TEditeur*>(fenetre->widget())) editeurs.push_back(editeur);
   return editeurs;
 }
 
 TEditeur* TMainForm::EditeurActif() const {
   // The current window stays current while another top-level window (the run window) is active.
   QMdiSubWindow* fenetre = zone_->currentSubWindow();
-  return fenetre != nullptr && !fenetre->isHidden() ? dynamic_cast<TEditeur*>(fenetre->widget()) : nullptr;
+  return fenetre != nullptr && !fenetre->isHidden() ? qobject_cast<TEditeur*>(fenetre->widget()) : nullptr;
 }
 
 void TMainForm::UpdateMenuItems() {

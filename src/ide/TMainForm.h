@@ -28,6 +28,8 @@ namespace korvane {
 QString FormatHeure(const QLocale& locale);
 
 class TMainForm : public QMainWindow {
+  Q_OBJECT
+
  public:
   // `heure` gives the time the clock shows; tests fix it.
   TMainForm(BoitesMessage& messages, DialoguesEditeur& dialogues, SortieImpression impression = {},

@@ -11,6 +11,8 @@
 namespace korvane {
 
 class TParametres : public DialogueAccepte {
+  Q_OBJECT
+
  public:
   explicit TParametres(QWidget* parent = nullptr);
 

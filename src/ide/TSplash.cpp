@@ -14,6 +14,8 @@ namespace {
 
 // Blue, with a raised bevel drawn by hand so that it looks the same under every style.
 class Panneau : public QWidget {
+  Q_OBJECT
+
  public:
   explicit Panneau(QWidget* parent) : QWidget(parent) {}
 
@@ -87,3 +89,5 @@ std::unique_ptr<TSplash> TSplash::Affiche() {
 }
 
 }  // namespace korvane
+
+#include "TSplash.moc"

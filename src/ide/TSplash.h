@@ -8,6 +8,8 @@
 namespace korvane {
 
 class TSplash : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TSplash(QWidget* parent = nullptr);
 

@@ -16,6 +16,8 @@ namespace korvane {
 QStringList LignesStats(std::span<const Symbole> symboles, int elementsEnPile);
 
 class TTableSymboles : public QDialog {
+  Q_OBJECT
+
  public:
   explicit TTableSymboles(QWidget* parent = nullptr);
 

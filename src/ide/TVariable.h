@@ -11,6 +11,8 @@
 namespace korvane {
 
 class TVariable : public QDialog {
+  Q_OBJECT
+
  public:
   // Reads the values of `interpreteur`, whose message boxes show the errors of subscripts.
   explicit TVariable(Interpreteur& interpreteur, QWidget* parent = nullptr);

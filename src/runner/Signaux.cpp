@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace korvane::signaux {
 
@@ -30,13 +32,21 @@ extern "C" void SurSignal(int) {
 }
 }  // namespace
 
-bool Installe() {
+bool Installe(std::ostream& avertissements) {
   if (::pipe2(tube, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGALRM}) static_cast<void>(Intercepte(signal, avertissements));
+  return true;
+}
+
+bool Intercepte(int signal, std::ostream& avertissements) {
   struct sigaction action {};
   action.sa_handler = SurSignal;
   sigemptyset(&action.sa_mask);
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGALRM}) sigaction(signal, &action, nullptr);
-  return true;
+  if (::sigaction(signal, &action, nullptr) == 0) return true;
+  const char* const nom = ::sigabbrev_np(signal);
+  avertissements << "korvane-run : le signal " << (nom != nullptr ? std::string("SIG") + nom : std::to_string(signal))
+                 << " ne pourra pas arrêter proprement le programme\n";
+  return false;
 }
 
 bool ArretDemande() { return arret != 0; }

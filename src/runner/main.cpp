@@ -31,7 +31,7 @@ int Lance(int argc, char** argv) {
     std::cerr << "korvane-run : " << korvane::SansControles(raison) << '\n' << korvane::kUsage << '\n';
     return korvane::kSortieUsage;
   }
-  if (!korvane::signaux::Installe()) {
+  if (!korvane::signaux::Installe(std::cerr)) {
     std::cerr << "korvane-run : trop de fichiers ouverts\n";
     return korvane::kSortieEchec;
   }

@@ -1,7 +1,6 @@
 #include "screen/MessagesQt.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "screen/TexteQt.h"
@@ -18,13 +17,17 @@ std::unique_ptr<QMessageBox> MessagesQt::Boite(const std::string& texte) const {
   return boite;
 }
 
-bool ChargeTraductionsQt(QCoreApplication& application) {
+bool ChargeTraductionsQt(QCoreApplication& application, std::ostream& avertissements, const QString& dossier) {
   auto* traduction = new QTranslator(&application);
-  if (!traduction->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete traduction;
-    return false;
-  }
-  return QCoreApplication::installTranslator(traduction);
+  if (traduction->load(QStringLiteral("qtbase_fr"), dossier) && QCoreApplication::installTranslator(traduction))
+    return true;
+  delete traduction;
+  avertissements << QStringLiteral(
+                        "korvane : traductions françaises de Qt introuvables dans « %1 », les boutons restent en "
+                        "anglais\n")
+                        .arg(dossier)
+                        .toStdString();
+  return false;
 }
 
 }  // namespace korvane

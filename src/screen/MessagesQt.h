@@ -2,9 +2,12 @@
 // The message boxes of a run in the IDE (errors and MSGBOX), and Qt's French texts for the
 // standard buttons of every box.
 
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QString>
 #include <memory>
+#include <ostream>
 
 #include "interpreter/Interpreteur.h"
 
@@ -24,8 +27,9 @@ class MessagesQt : public BoitesMessage {
   QPointer<QWidget> parent_;
 };
 
-// Standard buttons read "OK", "Oui", "Non", "Annuler"; false when Qt's French translations
-// are not installed.
-bool ChargeTraductionsQt(QCoreApplication& application);
+// Standard buttons read "OK", "Oui", "Non", "Annuler" once Qt's French translations are loaded
+// from `dossier`; false, told on `avertissements`, when they cannot be.
+bool ChargeTraductionsQt(QCoreApplication& application, std::ostream& avertissements,
+                         const QString& dossier = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 }  // namespace korvane

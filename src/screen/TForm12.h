@@ -12,6 +12,8 @@ namespace korvane {
 class ClavierQt;
 
 class TForm12 : public QDialog, public BoiteSaisie {
+  Q_OBJECT
+
  public:
   // A cancel is a request to stop the run, told to `clavier`.
   explicit TForm12(ClavierQt& clavier, QWidget* parent = nullptr);

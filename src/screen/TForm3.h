@@ -26,6 +26,8 @@ namespace korvane {
 class ClavierQt;
 
 class TForm3 : public QWidget, public SurfaceEcran {
+  Q_OBJECT
+
  public:
   // Keys pressed in the window go to `clavier`. With a parent it stays a window of its own.
   explicit TForm3(ClavierQt& clavier, QWidget* parent = nullptr);

@@ -15,6 +15,8 @@
 namespace korvane {
 
 class TBoucleFor : public DialogueAccepte {
+  Q_OBJECT
+
  public:
   explicit TBoucleFor(QWidget* parent = nullptr);
   QString Result() const;
@@ -33,6 +35,8 @@ class TBoucleFor : public DialogueAccepte {
 
 // Two operands around one of the operators " =", " <", " >", " <=", " >=", " <>".
 class DialogueCondition : public DialogueAccepte {
+  Q_OBJECT
+
  public:
   QLineEdit* Edit1() const { return edit1_; }
   QLineEdit* Edit2() const { return edit2_; }
@@ -52,6 +56,8 @@ class DialogueCondition : public DialogueAccepte {
 
 // One dialog for both loops; the caption tells which one the user is building.
 class TBoucleWhile : public DialogueCondition {
+  Q_OBJECT
+
  public:
   explicit TBoucleWhile(QWidget* parent = nullptr);
   QString Result1() const;  // WHILE
@@ -59,6 +65,8 @@ class TBoucleWhile : public DialogueCondition {
 };
 
 class TConditionIf : public DialogueCondition {
+  Q_OBJECT
+
  public:
   explicit TConditionIf(QWidget* parent = nullptr);
   QString Result() const;
@@ -70,6 +78,8 @@ class TConditionIf : public DialogueCondition {
 };
 
 class TFileIO : public DialogueAccepte {
+  Q_OBJECT
+
  public:
   enum Mode { Lecture, Ecriture };
 

@@ -9,6 +9,8 @@
 namespace korvane {
 
 class DialogueAccepte : public QDialog {
+  Q_OBJECT
+
  public:
   explicit DialogueAccepte(QWidget* parent = nullptr);
 

@@ -9,6 +9,8 @@
 namespace korvane {
 
 class DialogueListe : public QDialog {
+  Q_OBJECT
+
  public:
   explicit DialogueListe(QWidget* parent = nullptr);
 

@@ -14,6 +14,8 @@ namespace korvane {
 QString TitreMois(QDate date);
 
 class TCalendrier : public QDialog {
+  Q_OBJECT
+
  public:
   // The grid starts at `debut`, the day the application started.
   explicit TCalendrier(QDate debut = QDate::currentDate(), QWidget* parent = nullptr);

@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "screen/TexteQt.h"
 #include "tools/Apparence.h"
 
 namespace korvane {
@@ -63,9 +64,11 @@ QString AjusteChamp(const QString& texte, Champ champ, bool haut) {
   return resultat;
 }
 
-THorloge::THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenant, QWidget* parent)
+THorloge::THorloge(ReglageHorloge& reglage, BoitesMessage& messages, std::function<QDateTime()> maintenant,
+                   QWidget* parent)
     : QDialog(parent),
       reglage_(reglage),
+      messages_(messages),
       maintenant_(std::move(maintenant)),
       radioGroup1_(new QButtonGroup(this)),
       button1_(new QPushButton(QStringLiteral("Fermer"))),
@@ -124,6 +127,8 @@ THorloge::THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenan
 
   timer1_->setInterval(1000);
   connect(timer1_, &QTimer::timeout, this, &THorloge::Timer1Timer);
+  connect(&reglage_, &ReglageHorloge::Reglee, this, &THorloge::ReglageAccepte);
+  connect(&reglage_, &ReglageHorloge::Refusee, this, &THorloge::ReglageRefuse);
 }
 
 void THorloge::Timer1Timer() {
@@ -159,7 +164,16 @@ void THorloge::Modifie() {
   const QDate date = QDate::fromString(label2_->text(), kFormatDate);
   const QTime heure = QTime::fromString(label1_->text(), kFormatHeure);
   if (!date.isValid() || !heure.isValid()) return;
-  static_cast<void>(reglage_.Regle(QDateTime(date, heure)));
+  reglage_.Regle(QDateTime(date, heure));
+}
+
+void THorloge::ReglageAccepte() {
+  // The new time shows at once, unless the user is editing the fields again.
+  if (!enReglage_) Timer1Timer();
+}
+
+void THorloge::ReglageRefuse(const QString& raison) {
+  messages_.Affiche(VersCp1252(QStringLiteral("Impossible de régler l'horloge : ") + raison));
 }
 
 void THorloge::showEvent(QShowEvent* evenement) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "machine/Peripheriques.h"
 #include "tools/ReglageHorloge.h"
 
 namespace korvane {
@@ -25,18 +26,21 @@ enum class Champ { Heures, Minutes, Jour, Mois, Annee };
 QString AjusteChamp(const QString& texte, Champ champ, bool haut);
 
 class THorloge : public QDialog {
+  Q_OBJECT
+
  public:
-  // `maintenant` gives the time shown; tests fix it.
-  explicit THorloge(ReglageHorloge& reglage, std::function<QDateTime()> maintenant = &QDateTime::currentDateTime,
-                    QWidget* parent = nullptr);
+  // `maintenant` gives the time shown; tests fix it. A refused setting is told through
+  // `messages`.
+  THorloge(ReglageHorloge& reglage, BoitesMessage& messages,
+           std::function<QDateTime()> maintenant = &QDateTime::currentDateTime, QWidget* parent = nullptr);
 
   void Timer1Timer();
   void SpinButton1UpClick();
   void SpinButton1DownClick();
   // "Set": enters setting mode, or leaves it applying the labels to the computer's clock.
   void Button2Click();
-  // Sets the computer's clock from the two labels; values that make no date or time are
-  // refused without a word.
+  // Starts setting the computer's clock from the two labels; values that make no date or
+  // time are refused without a word.
   void Modifie();
 
   bool EnReglage() const { return enReglage_; }
@@ -53,8 +57,11 @@ class THorloge : public QDialog {
 
  private:
   void Fleche(bool haut);
+  void ReglageAccepte();
+  void ReglageRefuse(const QString& raison);
 
   ReglageHorloge& reglage_;
+  BoitesMessage& messages_;
   std::function<QDateTime()> maintenant_;
   QLabel* label1_;
   QLabel* label2_;

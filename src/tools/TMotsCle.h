@@ -11,6 +11,8 @@ namespace korvane {
 const QStringList& MotsCle();
 
 class TMotsCle : public DialogueListe {
+  Q_OBJECT
+
  public:
   explicit TMotsCle(QWidget* parent = nullptr);
 };

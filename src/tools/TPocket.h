@@ -12,6 +12,8 @@
 namespace korvane {
 
 class TPocket : public QDialog {
+  Q_OBJECT
+
  public:
   // Failures are shown through `messages`.
   explicit TPocket(BoitesMessage& messages, QWidget* parent = nullptr);

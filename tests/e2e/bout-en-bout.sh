@@ -52,9 +52,13 @@ for _ in $(seq 50); do
 done
 [ "$ok" -eq 1 ] || { cat "$travail/verifie.log" >&2; exit 1; }
 
+fenetres() { xdotool search --onlyvisible --pid "$korvane_pid" 2>/dev/null | wc -l; }
 xdotool windowfocus --sync "$principale"
+avant=$(fenetres)
 xdotool key alt+f
-sleep 0.3
+# The "Fichier" menu is one more visible window of korvane.
+for _ in $(seq 100); do [ "$(fenetres)" -gt "$avant" ] && break; sleep 0.1; done
+[ "$(fenetres)" -gt "$avant" ] || { echo "le menu Fichier ne s'est pas ouvert" >&2; exit 1; }
 xdotool key q
 for _ in $(seq 100); do kill -0 "$korvane_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$korvane_pid" 2>/dev/null; then

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ide/PosteAtelier.h"
+#include "support/GardeFou.h"
 
 namespace korvane {
 namespace {
@@ -38,7 +39,8 @@ TEST(Atelier, EchapInTheEditorStopsAnEndlessLoopWithTheCaretOnItsLineAndNothingE
   p.dialogues.Fichier = p.pdf.filePath(QStringLiteral("copie.bas"));
   bool lectureSeule = false;
   std::vector<bool> acceptes;
-  QTimer::singleShot(50, [&] {
+  const test::GardeFou garde(p.atelier.Hote());
+  QTimer::singleShot(0, [&] {
     lectureSeule = p.editeur->Memo1()->isReadOnly();
     acceptes = {p.atelier.Executer(*p.editeur), p.atelier.Arret(*p.editeur), p.editeur->Enregistrer(),
                 p.editeur->Importer(), p.editeur->OpenFile(p.dialogues.Fichier)};
@@ -81,11 +83,11 @@ TEST(Atelier, ClosingDuringARunStopsItThenAsksAboutTheDocument) {
   p.dialogues.Choix = Reponse::Non;
   p.editeur->Memo1()->document()->setModified(true);
   p.editeur->show();
-  QTimer::singleShot(50, [&] { p.editeur->close(); });
+  const test::GardeFou garde(p.atelier.Hote());
+  QTimer::singleShot(0, [&] { p.editeur->close(); });
   p.atelier.Executer(*p.editeur);
   EXPECT_TRUE(p.editeur->isVisible());  // the close waits for the end of the run
-  QTest::qWait(20);
-  EXPECT_FALSE(p.editeur->isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(!p.editeur->isVisible(), 5000);
   EXPECT_EQ(p.dialogues.Questions.size(), 1);
 }
 

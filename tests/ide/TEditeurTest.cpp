@@ -265,7 +265,7 @@ TEST_F(Editeur, TheCloseQueryAsksOnlyForAModifiedDocument) {
     EcritOctets(chemin, "A\r\n");
     TEditeur fenetre({Dialogues, Messages, {}});
     int fermetures = 0;
-    fenetre.SurFermeture([&] { ++fermetures; });
+    QObject::connect(&fenetre, &TEditeur::Fermee, [&] { ++fermetures; });
     ASSERT_TRUE(fenetre.OpenFile(chemin));
     TapeTout(fenetre, QStringLiteral("B\n"));
     Dialogues.Questions.clear();

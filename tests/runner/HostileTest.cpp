@@ -1,7 +1,10 @@
 // korvane-run used as a hostile user would: odd files, closed or full outputs, signals,
 // memory limits. Each case is a shell script run in a fresh folder holding the programs
-// below, with $R naming korvane-run and `pret PID` waiting until that process is
-// korvane-run and catches SIGINT (a signal sent earlier would find the shell's handling).
+// below, with $R naming korvane-run and `guette PID CONDITION` polling CONDITION PID until it
+// holds; after 10 seconds it kills the process and the script ends with status 99. The
+// conditions: `pret`, the process is korvane-run and catches SIGINT (a signal sent earlier
+// would find the shell's handling); `bloque`, it waits in a read or write; `ecrit`, its
+// output file o is not empty.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,7 +26,7 @@ const Fixture kProgrammes[] = {
     {"boucle.bas", "PRINT \"bonjour\"\r\nDIM I AS INTEGER\r\nDEBUT:\r\nI = I + 1\r\nGOTO DEBUT\r\n"},
     {"saisie.bas", "DIM A AS STRING\r\nPRINT \"avant\"\r\nINPUT A\r\nPRINT \"apres\"\r\n"},
     {"masse.bas", "DIM I AS INTEGER\r\nFOR I = 1 TO 100000\r\nPRINT I\r\nNEXT\r\n"},
-    {"canal.bas", "OPEN \"O\",1,\"tube\"\r\nDEBUT:\r\nPRINT# 1,\"0123456789012345678901234567890123456789\"\r\n"
+    {"canal.bas", "OPEN \"O\",1,\"TUBE\"\r\nDEBUT:\r\nPRINT# 1,\"0123456789012345678901234567890123456789\"\r\n"
                   "GOTO DEBUT\r\n"},
     {"lprint.bas", "DEBUT:\r\nLPRINT \"0123456789012345678901234567890123456789\"\r\nGOTO DEBUT\r\n"},
     {"une-ligne.bas", "LPRINT \"x\"\r\n"},
@@ -84,20 +87,24 @@ const CasHostile kCas[] = {
     // The shell holds each FIFO open for reading and writing (fd 3) without reading it, so
     // that no step waits for a partner.
     {"SIGINT during INPUT on a FIFO",
-     "mkfifo e; exec 3<>e; $R saisie.bas < e & p=$!; pret $p; sleep 0.2; kill -INT $p; wait $p", kSortieArret,
+     "mkfifo e; exec 3<>e; $R saisie.bas < e & p=$!; guette $p pret; guette $p bloque; kill -INT $p; wait $p", kSortieArret,
      "Arrêt à la ligne 3", "avant\n"},
-    {"SIGHUP stops a loop", "$R boucle.bas & p=$!; pret $p; sleep 0.2; kill -HUP $p; wait $p", kSortieArret,
+    {"SIGHUP stops a loop",
+     "$R boucle.bas > o & p=$!; guette $p pret; guette $p ecrit; kill -HUP $p; wait $p; r=$?; cat o; exit $r",
+     kSortieArret,
      "Arrêt à la ligne ", "bonjour\n"},
     {"SIGINT while PRINT# waits on a FIFO",
-     "mkfifo tube; exec 3<>tube; $R canal.bas & p=$!; pret $p; sleep 0.2; kill -INT $p; cat <&3 > /dev/null & c=$!; "
+     "mkfifo TUBE; exec 3<>TUBE; $R canal.bas & p=$!; guette $p pret; guette $p bloque; kill -INT $p; "
+     "cat <&3 > /dev/null & c=$!; "
      "wait $p; r=$?; kill $c; exit $r",
      kSortieArret, "Arrêt à la ligne ", ""},
     {"SIGTERM while LPRINT waits on a FIFO",
-     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; pret $p; sleep 0.2; kill -TERM $p; "
+     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; guette $p pret; guette $p bloque; kill -TERM $p; "
      "cat <&3 > /dev/null & c=$!; wait $p; r=$?; kill $c; exit $r",
      kSortieArret, "Arrêt à la ligne ", ""},
     {"a stopped run gives up a reader that never reads",
-     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; pret $p; sleep 0.2; kill -INT $p; wait $p",
+     "mkfifo tube; exec 3<>tube; $R --printer tube lprint.bas & p=$!; guette $p pret; guette $p bloque; kill -INT $p; "
+     "wait $p",
      kSortieEchec, "Écriture sur l'imprimante abandonnée", ""},
     {"colour reset on a terminal", "script -qec \"$R couleur.bas\" /dev/null", 0, "", "rouge\r\n\x1b[0m"},
     {"memory exhausted by strings", "ulimit -v 100000; $R memoire.bas", kSortieEchec, "Mémoire insuffisante", "",
@@ -119,8 +126,12 @@ TEST_P(Hostile, EndsWithTheRightStatusAndMessage) {
   for (const Fixture& f : kProgrammes) test::EcritFichier(dossier.Chemin() / f.nom, f.source);
   const test::Commande resultat =
       test::Lance("cd " + test::Citation(dossier.Chemin().string()) + " && R=" + test::Citation(KORVANE_RUN_PATH) +
-                      " && pret() { until [ \"$(cat /proc/$1/comm)\" = korvane-run ] &&"
-                      " [ $(( 0x$(awk '/^SigCgt/ {print $2}' /proc/$1/status) & 2 )) -ne 0 ]; do sleep 0.02; done; }"
+                      " && guette() { fin=$(($(date +%s) + 10)); until $2 $1 2> /dev/null; do"
+                      " if [ $(date +%s) -gt $fin ]; then kill -KILL $1; exit 99; fi; sleep 0.02; done; }"
+                      " && pret() { [ \"$(cat /proc/$1/comm)\" = korvane-run ] &&"
+                      " [ $(( 0x$(awk '/^SigCgt/ {print $2}' /proc/$1/status) & 2 )) -ne 0 ]; }"
+                      " && bloque() { [ \"$(cut -d ' ' -f 3 /proc/$1/stat)\" = S ]; }"
+                      " && ecrit() { [ -s o ]; }"
                       " && { " + cas.script + "; }",
                   "");
   EXPECT_EQ(resultat.Statut, cas.statut) << resultat.Erreurs;

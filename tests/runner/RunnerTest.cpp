@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sstream>
 
+#include "runner/Signaux.h"
 #include "support/Commande.h"
 #include "support/Dossier.h"
 #include "support/FichiersSource.h"
@@ -84,17 +87,26 @@ TEST(KorvaneRun, ExitStatusAndMessagesFollowHowTheRunEnded) {
 namespace korvane {
 namespace {
 
+TEST(Signaux, AHandlerTheSystemRefusesIsToldInFrench) {
+  std::ostringstream avertissements;
+  EXPECT_FALSE(signaux::Intercepte(SIGKILL, avertissements));
+  EXPECT_EQ(avertissements.str(), "korvane-run : le signal SIGKILL ne pourra pas arrêter proprement le programme\n");
+}
+
 TEST(KorvaneRun, CtrlCStopsARunawayProgramAndClosesItsFiles) {
   const test::DossierTemporaire dossier;
   test::EcritFichier(dossier.Chemin() / "boucle.bas",
-                     "DIM I AS INTEGER\r\nOPEN \"O\",1,\"SORTIE.TXT\"\r\nPRINT# 1,\"debut\"\r\nDEBUT:\r\nI = I + 1\r\n"
-                     "GOTO DEBUT\r\n");
-  const Commande resultat = test::Lance("cd " + test::Citation(dossier.Chemin().string()) + " && { " +
-                                            std::string(KORVANE_RUN_PATH) + " boucle.bas & pid=$!; sleep 0.5; "
-                                            "kill -INT $pid; wait $pid; }",
-                                        "");
+                     "DIM I AS INTEGER\r\nOPEN \"O\",1,\"SORTIE.TXT\"\r\nPRINT# 1,\"debut\"\r\nPRINT \"boucle\"\r\n"
+                     "DEBUT:\r\nI = I + 1\r\nGOTO DEBUT\r\n");
+  // The signal goes once the loop has begun, which the output shows; after 10 seconds without
+  // it the run is killed and the status tells.
+  const Commande resultat = test::Lance(
+      "cd " + test::Citation(dossier.Chemin().string()) + " && { " + std::string(KORVANE_RUN_PATH) +
+          " boucle.bas > o & pid=$!; i=0; until [ -s o ]; do i=$((i + 1));"
+          " if [ $i -gt 500 ]; then kill -KILL $pid; exit 99; fi; sleep 0.02; done; kill -INT $pid; wait $pid; }",
+      "");
   EXPECT_EQ(resultat.Statut, kSortieArret);
-  EXPECT_TRUE(resultat.Erreurs == "Arrêt à la ligne 5\n" || resultat.Erreurs == "Arrêt à la ligne 6\n")
+  EXPECT_TRUE(resultat.Erreurs == "Arrêt à la ligne 6\n" || resultat.Erreurs == "Arrêt à la ligne 7\n")
       << resultat.Erreurs;
   EXPECT_EQ(test::LitFichier(dossier.Chemin() / "SORTIE.TXT"), "debut\r\n");
 }

@@ -4,6 +4,7 @@
 
 #include "screen/BancQt.h"
 #include "screen/ClavierQt.h"
+#include "support/GardeFou.h"
 #include "support/NomDeCas.h"
 
 namespace korvane::test {
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BancQt, EscapeInTheRunWindowStopsAnEndlessLoopAndTheNextRunStartsAfresh) {
   QElapsedTimer depuisLaTouche;
-  QTimer::singleShot(100, [&] {
+  const GardeFou garde(Hote);
+  QTimer::singleShot(0, [&] {
     depuisLaTouche.start();
     QTest::keyClick(&Hote.Fenetre(), Qt::Key_Escape);
   });
@@ -63,7 +65,8 @@ TEST_F(BancQt, EscapeInTheRunWindowStopsAnEndlessLoopAndTheNextRunStartsAfresh) 
 }
 
 TEST_F(BancQt, KeysPressedInTheRunWindowReachInkey) {
-  QTimer::singleShot(50, [&] {
+  const GardeFou garde(Hote);
+  QTimer::singleShot(0, [&] {
     Tape(&Hote.Fenetre(), "é");
     QTest::keyClick(&Hote.Fenetre(), Qt::Key_F1);
     Tape(&Hote.Fenetre(), "z");

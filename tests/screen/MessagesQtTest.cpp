@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <sstream>
 
 #include "screen/MessagesQt.h"
 #include "support/Banc.h"
@@ -18,8 +19,17 @@ TEST(BoitesMessageQt, TheBoxShowsTheTextAsItIsUnderTheApplicationsTitle) {
   EXPECT_EQ(boite->standardButtons(), QMessageBox::Ok);
 }
 
+TEST(BoitesMessageQt, MissingTranslationsAreToldAndLeaveTheButtonsInEnglish) {
+  std::ostringstream avertissements;
+  EXPECT_FALSE(ChargeTraductionsQt(*QApplication::instance(), avertissements, QStringLiteral("/nulle-part")));
+  EXPECT_EQ(avertissements.str(),
+            "korvane : traductions françaises de Qt introuvables dans « /nulle-part », les boutons restent en anglais\n");
+}
+
 TEST(BoitesMessageQt, StandardButtonsReadInFrench) {
-  ASSERT_TRUE(ChargeTraductionsQt(*QApplication::instance()));
+  std::ostringstream avertissements;
+  ASSERT_TRUE(ChargeTraductionsQt(*QApplication::instance(), avertissements));
+  EXPECT_EQ(avertissements.str(), "");
   QMessageBox boite;
   boite.setStandardButtons(QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <vector>
 
@@ -61,19 +62,18 @@ TEST(THorloge, EachArrowStaysWithinItsFieldsLimits) {
   }
 }
 
+// Records the settings asked; the test tells their outcome by emitting the signals.
 class FauxReglage : public ReglageHorloge {
  public:
-  bool Regle(const QDateTime& moment) override {
-    Reglages.push_back(moment);
-    return true;
-  }
+  void Regle(const QDateTime& moment) override { Reglages.push_back(moment); }
   std::vector<QDateTime> Reglages;
 };
 
 struct Horloge {
   FauxReglage reglage;
+  MessagesNotes messages;
   QDateTime maintenant{QDate(2026, 12, 9), QTime(18, 23, 7)};
-  THorloge horloge{reglage, [this] { return maintenant; }};
+  THorloge horloge{reglage, messages, [this] { return maintenant; }};
 
   Horloge() { horloge.show(); }
   void Choisit(Champ champ) { horloge.RadioGroup1()->button(static_cast<int>(champ))->click(); }
@@ -138,6 +138,52 @@ TEST(THorloge, ClosingLeavesSettingModeAndReopeningShowsTheTime) {
   EXPECT_EQ(h.horloge.Label1()->text(), QStringLiteral("18:23:07"));
   EXPECT_EQ(h.horloge.RadioGroup1()->checkedId(), static_cast<int>(Champ::Heures));
   EXPECT_TRUE(h.reglage.Reglages.empty());
+}
+
+TEST(THorloge, TheSettingsOutcomeIsAwaitedARefusalIsToldAndASuccessShowsTheNewTime) {
+  Horloge h;
+  h.horloge.Button2()->click();
+  h.Choisit(Champ::Heures);
+  h.Fleches(1);
+  h.horloge.Button2()->click();
+  ASSERT_EQ(h.reglage.Reglages.size(), 1u);
+  EXPECT_TRUE(h.messages.Textes.isEmpty());
+
+  emit h.reglage.Refusee(QStringLiteral("accès refusé"));
+  EXPECT_EQ(h.messages.Textes, QStringList({"Impossible de régler l'horloge : accès refusé"}));
+
+  h.maintenant = h.reglage.Reglages[0];
+  emit h.reglage.Reglee();
+  EXPECT_EQ(h.horloge.Label1()->text(), QStringLiteral("19:23:07"));
+  EXPECT_EQ(h.messages.Textes.size(), 1);
+}
+
+// The command stands in for timedatectl; the real clock is never touched.
+TEST(ReglageParCommande, TheCommandsOutcomeComesBySignalWithItsReasonInFrench) {
+  struct Cas {
+    QString programme;
+    QString script;
+    QString refus;  // empty: the setting succeeds
+  };
+  const QString introuvable = QStringLiteral("/nulle-part/timedatectl");
+  const Cas cas[] = {
+      {QStringLiteral("sh"), QStringLiteral("test \"$1\" = '2026-12-09 18:23:07'"), {}},
+      {QStringLiteral("sh"), QStringLiteral("echo 'heure refusée' >&2; exit 1"), QStringLiteral("heure refusée")},
+      {QStringLiteral("sh"), QStringLiteral("exit 3"), QStringLiteral("sh a échoué (code 3)")},
+      {QStringLiteral("sh"), QStringLiteral("kill -KILL $$"), QStringLiteral("sh s'est arrêté anormalement")},
+      {introuvable, {}, introuvable + QStringLiteral(" est introuvable ou ne peut pas être lancé")},
+  };
+  for (const Cas& c : cas) {
+    ReglageParCommande reglage(c.programme, {QStringLiteral("-c"), c.script, QStringLiteral("sh")});
+    QSignalSpy reglees(&reglage, &ReglageHorloge::Reglee);
+    QSignalSpy refus(&reglage, &ReglageHorloge::Refusee);
+    reglage.Regle(QDateTime(QDate(2026, 12, 9), QTime(18, 23, 7)));
+    QTRY_VERIFY_WITH_TIMEOUT(reglees.count() + refus.count() > 0, 10000);
+    EXPECT_EQ(reglees.count(), c.refus.isEmpty() ? 1 : 0) << c.script.toStdString();
+    if (!c.refus.isEmpty()) {
+      EXPECT_EQ(refus.value(0).value(0).toString(), c.refus);
+    }
+  }
 }
 
 TEST(TCalendrier, MonthsMoveKeepingOrClampingTheDayAndTheCaptionFollows) {
