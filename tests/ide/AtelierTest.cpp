@@ -8,6 +8,7 @@
 
 #include "ide/PosteAtelier.h"
 #include "support/GardeFou.h"
+#include "support/Attente.h"
 
 namespace korvane {
 namespace {
@@ -87,7 +88,7 @@ TEST(Atelier, ClosingDuringARunStopsItThenAsksAboutTheDocument) {
   QTimer::singleShot(0, [&] { p.editeur->close(); });
   p.atelier.Executer(*p.editeur);
   EXPECT_TRUE(p.editeur->isVisible());  // the close waits for the end of the run
-  QTRY_VERIFY_WITH_TIMEOUT(!p.editeur->isVisible(), 5000);
+  ASSERT_TRUE(test::Attend([&] { return !p.editeur->isVisible(); }));
   EXPECT_EQ(p.dialogues.Questions.size(), 1);
 }
 

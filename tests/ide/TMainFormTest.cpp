@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,6 +18,7 @@
 #include "screen/TForm12.h"
 #include "screen/TForm3.h"
 #include "support/GardeFou.h"
+#include "support/Attente.h"
 
 namespace korvane {
 namespace {
@@ -134,7 +134,7 @@ TEST(TMainForm, WhileAProgramRunsItsRefusedCommandsAreDisabledAndQuittingStopsIt
   EXPECT_EQ(pendant, QStringList());
   EXPECT_EQ(boutonsPendant, QStringList({"FileNew1Btn", "OpenBtn", "CopyBtn"}));
   EXPECT_FALSE(fermee);
-  QTRY_VERIFY(!p.fenetre.isVisible());
+  ASSERT_TRUE(test::Attend([&] { return !p.fenetre.isVisible(); }));
   EXPECT_TRUE(p.fenetre.Editeurs().empty());
 }
 
@@ -145,7 +145,7 @@ TEST(TMainForm, AWindowClosedDuringItsRunClosesOnceTheRunHasStopped) {
   const test::GardeFou garde(p.fenetre.Application().Hote());
   QTimer::singleShot(0, [&] { p.Commande("FileCloseItem")->trigger(); });
   p.Commande("Excuter1")->trigger();
-  QTRY_VERIFY(p.fenetre.Zone()->subWindowList().isEmpty());
+  ASSERT_TRUE(test::Attend([&] { return p.fenetre.Zone()->subWindowList().isEmpty(); }));
   EXPECT_TRUE(p.fenetre.isVisible());
 }
 
@@ -336,8 +336,7 @@ TEST(TMainForm, MemoryRunningOutInACommandIsToldAndTheDocumentsStay) {
   QAction commande;
   QObject::connect(&commande, &QAction::triggered, [] { throw std::bad_alloc(); });
   QTimer::singleShot(0, &commande, &QAction::trigger);
-  const QDeadlineTimer limite(5000);
-  while (p.messages.Textes.isEmpty() && !limite.hasExpired()) QCoreApplication::processEvents();
+  ASSERT_TRUE(test::Attend([&] { return !p.messages.Textes.isEmpty(); }));
   EXPECT_EQ(p.messages.Textes, QStringList{QStringLiteral("Mémoire insuffisante")});
   application->MessagesVers(nullptr);
   EXPECT_EQ(p.Titres().size(), 1);

@@ -11,6 +11,7 @@
 #include "tools/TCalendrier.h"
 #include "tools/THorloge.h"
 #include "tools/TPocket.h"
+#include "support/Attente.h"
 
 namespace korvane {
 namespace {
@@ -178,7 +179,7 @@ TEST(ReglageParCommande, TheCommandsOutcomeComesBySignalWithItsReasonInFrench) {
     QSignalSpy reglees(&reglage, &ReglageHorloge::Reglee);
     QSignalSpy refus(&reglage, &ReglageHorloge::Refusee);
     reglage.Regle(QDateTime(QDate(2026, 12, 9), QTime(18, 23, 7)));
-    QTRY_VERIFY_WITH_TIMEOUT(reglees.count() + refus.count() > 0, 10000);
+    ASSERT_TRUE(test::Attend([&] { return reglees.count() + refus.count() > 0; }, 10000));
     EXPECT_EQ(reglees.count(), c.refus.isEmpty() ? 1 : 0) << c.script.toStdString();
     if (!c.refus.isEmpty()) {
       EXPECT_EQ(refus.value(0).value(0).toString(), c.refus);
