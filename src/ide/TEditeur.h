@@ -18,6 +18,7 @@
 #include "screen/Impression.h"
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace korvane {
 
@@ -116,6 +117,8 @@ class TEditeur : public QWidget {
   // Inserts a wizard's block (lines ending in CR LF) without adding indentation.
   void InsereBloc(const QString& bloc);
   void Fichier(TFileIO::Mode mode);
+  // Handles the keys the editor gives its own meaning (Enter); false leaves the key to the memo.
+  bool ToucheTraitee(const QKeyEvent& touche);
   // Enter: a line break followed by the caret line's leading blanks and tabs.
   void NouvelleLigneIndentee();
   void Signale(const QString& texte);
@@ -126,6 +129,8 @@ class TEditeur : public QWidget {
   QString nomFichier_;
   FormatSource format_;
   bool fermetureApresRun_ = false;
+  // A run ended since the last edit typed: the next one is a new undo step.
+  bool etapeNeuve_ = false;
   TRechercheMemo recherche_;
 };
 
