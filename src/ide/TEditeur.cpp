@@ -49,7 +49,7 @@ TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
       memo_(new colmemo::TColorMemo(this)),
       programme_(*memo_->document()),
       recherche_(*memo_, services_.Messages) {
-  resize(502, 265);
+  resize(kTailleEditeur);
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(memo_);

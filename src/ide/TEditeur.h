@@ -3,6 +3,7 @@
 // commands. It lives in the main window's multiple-document area; whoever creates it sets
 // its caption and frees it once it has closed.
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -21,6 +22,9 @@ class QCloseEvent;
 class QKeyEvent;
 
 namespace korvane {
+
+// An editor window's outer size when it opens.
+inline constexpr QSize kTailleEditeur{502, 265};
 
 // The step marker, first character of the line where a step run stopped.
 inline constexpr QChar kMarquePas{0x2022};
