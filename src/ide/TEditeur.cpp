@@ -49,7 +49,7 @@ TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
       memo_(new colmemo::TColorMemo(this)),
       programme_(*memo_->document()),
       recherche_(*memo_, services_.Messages) {
-  resize(502, 265);
+  resize(kTailleEditeur);
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(memo_);
@@ -325,6 +325,7 @@ void TEditeur::PlaceCurseur(int ligne) {
 
 void TEditeur::LectureSeule(bool oui) {
   memo_->setReadOnly(oui);
+  if (!oui) etapeNeuve_ = true;
   if (oui || !fermetureApresRun_) return;
   fermetureApresRun_ = false;
   // In the main window the frame around the editor is what closes.
@@ -340,6 +341,19 @@ bool TEditeur::eventFilter(QObject* objet, QEvent* evenement) {
     emit ArretDemande();
     return true;
   }
+  if (!etapeNeuve_) return ToucheTraitee(touche);
+  // Qt joins typing that continues the previous typing into one undo step: inside an edit
+  // block, the first edit after a run starts a step of its own.
+  const int revision = memo_->document()->revision();
+  QTextCursor etape = memo_->textCursor();
+  etape.beginEditBlock();
+  if (!ToucheTraitee(touche)) static_cast<QObject*>(memo_)->event(evenement);
+  etape.endEditBlock();
+  etapeNeuve_ = memo_->document()->revision() == revision;
+  return true;
+}
+
+bool TEditeur::ToucheTraitee(const QKeyEvent& touche) {
   const bool entree = touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter;
   if (!entree || touche.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier) ||
       LigneCurseur() == 0)

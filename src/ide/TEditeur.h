@@ -3,6 +3,7 @@
 // commands. It lives in the main window's multiple-document area; whoever creates it sets
 // its caption and frees it once it has closed.
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -18,8 +19,12 @@
 #include "screen/Impression.h"
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace korvane {
+
+// An editor window's outer size when it opens.
+inline constexpr QSize kTailleEditeur{502, 265};
 
 // The step marker, first character of the line where a step run stopped.
 inline constexpr QChar kMarquePas{0x2022};
@@ -116,6 +121,8 @@ class TEditeur : public QWidget {
   // Inserts a wizard's block (lines ending in CR LF) without adding indentation.
   void InsereBloc(const QString& bloc);
   void Fichier(TFileIO::Mode mode);
+  // Handles the keys the editor gives its own meaning (Enter); false leaves the key to the memo.
+  bool ToucheTraitee(const QKeyEvent& touche);
   // Enter: a line break followed by the caret line's leading blanks and tabs.
   void NouvelleLigneIndentee();
   void Signale(const QString& texte);
@@ -126,6 +133,8 @@ class TEditeur : public QWidget {
   QString nomFichier_;
   FormatSource format_;
   bool fermetureApresRun_ = false;
+  // A run ended since the last edit typed: the next one is a new undo step.
+  bool etapeNeuve_ = false;
   TRechercheMemo recherche_;
 };
 

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPrinterInfo>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QVariant>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -254,7 +255,7 @@ void TMainForm::CreeMenus() {
        "Commandes de fenêtres telles que Mosaïque et Cascade",
        {
            {"WindowCascadeItem", "&Cascade", {}, "Disposer les fenêtres en recouvrement", Besoin::Editeur,
-            [this] { zone_->cascadeSubWindows(); }},
+            [this] { WindowCascadeItemClick(); }},
            {"WindowTileItem", "&Mosaïque", {}, "Disposer les fenêtres sans recouvrement", Besoin::Editeur,
             [this] { zone_->tileSubWindows(); }},
            {"WindowArrangeItem", "&Réorganiser les icônes", {}, "Disposer les fenêtres en bas de la fenêtre principale",
@@ -386,6 +387,8 @@ TEditeur* TMainForm::AjouteEditeur(const QString& titre) {
   QMdiSubWindow* fenetre = zone_->addSubWindow(editeur);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
   fenetre->resize(taille);
+  // Not shown yet, the new window is not among the open ones.
+  fenetre->move(PositionEnCascade(static_cast<int>(FenetresOuvertes().size()), *fenetre));
   fenetre->show();
   zone_->setActiveSubWindow(fenetre);
   // Activation is not told when the main window is not active: make sure of it.
@@ -432,6 +435,28 @@ void TMainForm::Configurationimpression1Click() {
     return;
   }
   dialogues_.ConfigurationImpression(this, *impression_.Imprimante);
+}
+
+QPoint TMainForm::PositionEnCascade(int rang, const QMdiSubWindow& fenetre) const {
+  // Each window one title bar lower and to the right of the one before; back to the corner
+  // before a window would leave the area, so that its title bar stays in reach.
+  const int pas = std::max(1, fenetre.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &fenetre));
+  const QSize libre = zone_->viewport()->size() - fenetre.size();
+  const int places = std::max(0, std::min(libre.width(), libre.height()) / pas) + 1;
+  const int decalage = (rang % places) * pas;
+  return {decalage, decalage};
+}
+
+void TMainForm::WindowCascadeItemClick() {
+  // The area's own cascade shrinks the windows to fit them all; they keep the size they open at.
+  int rang = 0;
+  for (QMdiSubWindow* fenetre : FenetresOuvertes()) {
+    if (fenetre->isMinimized()) continue;
+    fenetre->showNormal();
+    fenetre->resize(kTailleEditeur);
+    fenetre->move(PositionEnCascade(rang++, *fenetre));
+    fenetre->raise();
+  }
 }
 
 void TMainForm::WindowArrangeItemClick() {

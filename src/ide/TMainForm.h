@@ -84,6 +84,9 @@ class TMainForm : public QMainWindow {
   void FormClose();
   void Configurationimpression1Click();
   void PasapasClick();
+  // Where the window of rank `rang` goes when windows cascade from the area's top-left corner.
+  QPoint PositionEnCascade(int rang, const QMdiSubWindow& fenetre) const;
+  void WindowCascadeItemClick();
   void WindowArrangeItemClick();
   void WindowMinimizeItemClick();
 

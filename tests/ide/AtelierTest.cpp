@@ -68,6 +68,33 @@ TEST(Atelier, StepModeMarksTheNextLineWithABullet) {
   EXPECT_EQ(p.Ligne(1), QStringLiteral("\u2022A = 1"));
 }
 
+TEST(Atelier, ARunSeparatesTheEditsTypedBeforeItFromThoseTypedAfterIt) {
+  // With a step marker to take off, that removal is one more step of its own.
+  for (const bool marque : {false, true}) {
+    SCOPED_TRACE(marque ? "step marker" : "no marker");
+    Poste p(QStringLiteral("DIM A AS INTEGER\nA = 1\n"));
+    p.atelier.Pasapas(marque);
+    p.atelier.Executer(*p.editeur);
+    p.atelier.Pasapas(false);
+    QPlainTextEdit& memo = *p.editeur->Memo1();
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&memo, QStringLiteral("REM A"));
+    p.atelier.Executer(*p.editeur);
+    QTest::keyClicks(&memo, QStringLiteral(" B"));
+    ASSERT_EQ(p.Ligne(2), QStringLiteral("REM A B"));
+    memo.undo();
+    EXPECT_EQ(p.Ligne(2), QStringLiteral("REM A"));
+    EXPECT_EQ(p.Ligne(1), QStringLiteral("A = 1"));
+    if (marque) {
+      memo.undo();
+      EXPECT_EQ(p.Ligne(1), QStringLiteral("\u2022A = 1"));
+      EXPECT_EQ(p.Ligne(2), QStringLiteral("REM A"));
+    }
+    memo.undo();
+    EXPECT_EQ(p.Ligne(2), QString());
+  }
+}
+
 TEST(Atelier, EnterKeepsTheIndentationExceptOnTheFirstLine) {
   Poste p(QStringLiteral("\tREM premier\n\t\tPRINT \"x\""));
   p.editeur->Memo1()->moveCursor(QTextCursor::End);

@@ -163,6 +163,27 @@ TEST(TMainForm, NewDocumentsTakeTheNumberOfOpenWindowsPlusOne) {
   EXPECT_EQ(p.fenetre.EditeurActif(), p.fenetre.Editeurs().back());
 }
 
+TEST(TMainForm, NewWindowsOpenWhollyInsideTheAreaAndACascadeKeepsTheirSize) {
+  Poste p;
+  p.fenetre.setWindowState(Qt::WindowNoState);
+  p.fenetre.resize(760, 560);
+  const QWidget& zone = *p.fenetre.Zone()->viewport();
+  ASSERT_TRUE(test::Attend([&] { return zone.height() > 400 && zone.height() < 560; }));
+  // Enough windows for the placement to come back to the top-left corner.
+  for (int k = 0; k < 16; ++k) p.Commande("FileNewItem")->trigger();
+  const auto verifie = [&](const char* quand) {
+    for (const QMdiSubWindow* fenetre : p.fenetre.Zone()->subWindowList()) {
+      SCOPED_TRACE(quand + fenetre->windowTitle().toStdString());
+      EXPECT_TRUE(zone.rect().contains(fenetre->geometry()));
+      EXPECT_GE(fenetre->width(), 502);
+      EXPECT_GE(fenetre->height(), 265);
+    }
+  };
+  verifie("new: ");
+  p.Commande("WindowCascadeItem")->trigger();
+  verifie("cascade: ");
+}
+
 TEST(TMainForm, OpenGivesANewWindowEvenOnAnOpenFileAndNoneOnAFileThatCannotBeRead) {
   Poste p;
   const QString chemin = p.dossier.filePath(QStringLiteral("prog.bas"));
