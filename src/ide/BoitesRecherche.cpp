@@ -12,25 +12,11 @@
 
 namespace korvane {
 
-namespace {
-
-QLineEdit* AjouteChamp(QGridLayout* grille, const QString& libelle) {
-  auto* champ = new QLineEdit;
-  auto* etiquette = new QLabel(libelle);
-  etiquette->setBuddy(champ);
-  const int ligne = grille->rowCount();
-  grille->addWidget(etiquette, ligne, 0);
-  grille->addWidget(champ, ligne, 1);
-  return champ;
-}
-
-}  // namespace
-
 TBoiteChercher::TBoiteChercher(QWidget* parent)
     : QDialog(parent), Champs_(new QGridLayout), Boutons_(new QVBoxLayout) {
   setWindowTitle(QStringLiteral("Rechercher"));
   setModal(false);
-  Texte_ = AjouteChamp(Champs_, QStringLiteral("&Rechercher :"));
+  Texte_ = AjouteChamp(QStringLiteral("&Rechercher :"));
   MotEntier_ = new QCheckBox(QStringLiteral("&Mot entier"));
   Casse_ = new QCheckBox(QStringLiteral("Respecter la &casse"));
 
@@ -54,19 +40,44 @@ TBoiteChercher::TBoiteChercher(QWidget* parent)
   gauche->addLayout(options);
   gauche->addStretch();
 
-  auto* suivant = new QPushButton(QStringLiteral("&Suivant"));
-  suivant->setDefault(true);
-  ActifAvecTexte(suivant);
-  connect(suivant, &QPushButton::clicked, this, [this] { emit Find(Texte(), Options()); });
+  dernierBouton_ = new QPushButton(QStringLiteral("&Suivant"));
+  dernierBouton_->setDefault(true);
+  ActifAvecTexte(dernierBouton_);
+  connect(dernierBouton_, &QPushButton::clicked, this, [this] { emit Find(Texte(), Options()); });
   auto* annuler = new QPushButton(QStringLiteral("Annuler"));
   connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-  Boutons_->addWidget(suivant);
+  Boutons_->addWidget(dernierBouton_);
   Boutons_->addWidget(annuler);
   Boutons_->addStretch();
 
   auto* tout = new QHBoxLayout(this);
   tout->addLayout(gauche, 1);
   tout->addLayout(Boutons_);
+}
+
+QLineEdit* TBoiteChercher::AjouteChamp(const QString& libelle) {
+  auto* champ = new QLineEdit;
+  auto* etiquette = new QLabel(libelle);
+  etiquette->setBuddy(champ);
+  const int ligne = Champs_->rowCount();
+  Champs_->addWidget(etiquette, ligne, 0);
+  Champs_->addWidget(champ, ligne, 1);
+  // Added after the options, the field would come after them too.
+  if (dernierChamp_ != nullptr) setTabOrder(dernierChamp_, champ);
+  dernierChamp_ = champ;
+  return champ;
+}
+
+void TBoiteChercher::AjouteBouton(QPushButton* bouton) {
+  Boutons_->insertWidget(Boutons_->indexOf(dernierBouton_) + 1, bouton);
+  setTabOrder(dernierBouton_, bouton);
+  dernierBouton_ = bouton;
+}
+
+// At each opening: the dialog is modeless and reused, and would keep the focus of its last use.
+void TBoiteChercher::showEvent(QShowEvent* evenement) {
+  QDialog::showEvent(evenement);
+  Texte_->setFocus(Qt::OtherFocusReason);
 }
 
 QString TBoiteChercher::Texte() const { return Texte_->text(); }
@@ -82,19 +93,17 @@ void TBoiteChercher::ActifAvecTexte(QPushButton* bouton) {
 
 TBoiteRemplacer::TBoiteRemplacer(QWidget* parent) : TBoiteChercher(parent) {
   setWindowTitle(QStringLiteral("Remplacer"));
-  Remplacement_ = AjouteChamp(Champs_, QStringLiteral("Rem&placer par :"));
-  // Under "Suivant", before "Annuler".
+  Remplacement_ = AjouteChamp(QStringLiteral("Rem&placer par :"));
   struct Bouton {
     QString libelle;
     bool tout;
   };
-  int place = 1;
   for (const Bouton& b : {Bouton{QStringLiteral("R&emplacer"), false}, Bouton{QStringLiteral("Remplacer &tout"), true}}) {
     auto* bouton = new QPushButton(b.libelle);
     ActifAvecTexte(bouton);
     connect(bouton, &QPushButton::clicked, this,
             [this, tout = b.tout] { emit Replace(Texte(), Remplacement(), Options(), tout); });
-    Boutons_->insertWidget(place++, bouton);
+    AjouteBouton(bouton);
   }
 }
 

@@ -29,13 +29,19 @@ class TBoiteChercher : public QDialog {
   void Find(const QString& texte, const korvane::OptionsRecherche& options);
 
  protected:
-  // The replace dialog adds its own row under the find text and its buttons under "Suivant".
-  QGridLayout* Champs_;
-  QVBoxLayout* Boutons_;
+  // A labelled edit box under the last one, next to it in the Tab order.
+  QLineEdit* AjouteChamp(const QString& libelle);
+  // A button under the last one but "Annuler", next to it in the Tab order.
+  void AjouteBouton(QPushButton* bouton);
   // Buttons that act on the find text, usable only when there is one.
   void ActifAvecTexte(QPushButton* bouton);
+  void showEvent(QShowEvent* evenement) override;
 
  private:
+  QGridLayout* Champs_;
+  QVBoxLayout* Boutons_;
+  QLineEdit* dernierChamp_ = nullptr;
+  QPushButton* dernierBouton_ = nullptr;
   QLineEdit* Texte_;
   QCheckBox* MotEntier_;
   QCheckBox* Casse_;

@@ -14,13 +14,15 @@ TParametres::TParametres(QWidget* parent) : DialogueAccepte(parent), edit1_(new 
   auto* biseau = new QFrame(this);
   biseau->setFrameStyle(QFrame::Box | QFrame::Raised);
   auto* dansBiseau = new QVBoxLayout(biseau);
-  dansBiseau->addWidget(new QLabel("Paramètres", biseau));
+  auto* libelle = new QLabel("Paramètres", biseau);
+  libelle->setBuddy(edit1_);
+  dansBiseau->addWidget(libelle);
   dansBiseau->addWidget(edit1_);
 
   auto* disposition = new QVBoxLayout(this);
   disposition->addWidget(biseau);
   disposition->addStretch();
-  disposition->addLayout(RangeeBoutons(edit1_));
+  disposition->addLayout(RangeeBoutons({edit1_}));
   resize(420, 140);
 }
 
@@ -39,9 +41,8 @@ void TParametres::Applique(Interpreteur& interpreteur) const {
 }
 
 void TParametres::showEvent(QShowEvent* evenement) {
-  QDialog::showEvent(evenement);
+  DialogueAccepte::showEvent(evenement);
   if (const QScreen* ecran = screen()) move(ecran->availableGeometry().center() - rect().center());
-  edit1_->setFocus();
 }
 
 }  // namespace korvane

@@ -53,4 +53,10 @@ void TTableSymboles::Remplit(const Interpreteur& interpreteur) {
   listBox1_->addItems(LignesStats(interpreteur.Symboles(), interpreteur.ElementsEnPile()));
 }
 
+// At each opening: the listing, not "OK" that closed it last time, takes the arrows.
+void TTableSymboles::showEvent(QShowEvent* evenement) {
+  QDialog::showEvent(evenement);
+  listBox1_->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace korvane

@@ -28,6 +28,9 @@ class TTableSymboles : public QDialog {
   QListWidget* ListBox1() const { return listBox1_; }
   QPushButton* Button1() const { return button1_; }
 
+ protected:
+  void showEvent(QShowEvent* evenement) override;
+
  private:
   QListWidget* listBox1_;
   QPushButton* button1_;

@@ -17,9 +17,13 @@ TVariable::TVariable(Interpreteur& interpreteur, QWidget* parent)
       button1_(new QPushButton("Fermer", this)) {
   setWindowTitle("Examiner variable");
   auto* grille = new QGridLayout(this);
-  grille->addWidget(new QLabel("Variable", this), 0, 0);
+  auto* variable = new QLabel("Variable", this);
+  auto* resultat = new QLabel("Résultat", this);
+  variable->setBuddy(edit1_);
+  resultat->setBuddy(edit2_);
+  grille->addWidget(variable, 0, 0);
   grille->addWidget(edit1_, 1, 0);
-  grille->addWidget(new QLabel("Résultat", this), 2, 0);
+  grille->addWidget(resultat, 2, 0);
   grille->addWidget(edit2_, 3, 0);
   grille->addWidget(button1_, 4, 0, Qt::AlignHCenter);
   edit2_->setReadOnly(true);

@@ -30,6 +30,13 @@ QGroupBox* Choix(const QString& titre, const QStringList& choix, QButtonGroup* g
   return boite;
 }
 
+// Each radio button of the group, in its order, as the focus chain takes them.
+QList<QWidget*> Boutons(const QButtonGroup* groupe) {
+  QList<QWidget*> boutons;
+  for (QAbstractButton* bouton : groupe->buttons()) boutons << bouton;
+  return boutons;
+}
+
 QVBoxLayout* Colonne(QWidget* dialogue, QLayout* champs) {
   auto* colonne = new QVBoxLayout(dialogue);
   colonne->addLayout(champs);
@@ -51,7 +58,7 @@ TBoucleFor::TBoucleFor(QWidget* parent)
   champs->addRow(QStringLiteral("Valeur initiale"), edit2_);
   champs->addRow(QStringLiteral("Valeur finale"), edit3_);
   champs->addRow(QStringLiteral("[Step]"), edit4_);
-  Colonne(this, champs)->addLayout(RangeeBoutons(edit4_));
+  Colonne(this, champs)->addLayout(RangeeBoutons({edit1_, edit2_, edit3_, edit4_}));
   setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 }
 
@@ -71,7 +78,9 @@ DialogueCondition::DialogueCondition(QWidget* parent)
   for (const char* operateur : kOperateurs) operateurs << QLatin1Char(' ') + QString::fromLatin1(operateur);
   champs->addRow(Choix(QStringLiteral("Opérateur"), operateurs, radioGroup1_, this));
   champs->addRow(QStringLiteral("Opérande 2"), edit2_);
-  Colonne(this, champs)->addLayout(RangeeBoutons(edit2_));
+  QList<QWidget*> ordre{edit1_};
+  ordre << Boutons(radioGroup1_) << edit2_;
+  Colonne(this, champs)->addLayout(RangeeBoutons(ordre));
 }
 
 QString DialogueCondition::Condition() const {
@@ -142,11 +151,13 @@ TFileIO::TFileIO(QWidget* parent)
 
   auto* champs = new QFormLayout;
   champs->addRow(QStringLiteral("Nom du fichier"), edit1_);
-  champs->addRow(QStringLiteral("N° de canal"), canal);
+  auto* libelleCanal = new QLabel(QStringLiteral("N° de canal"), this);
+  libelleCanal->setBuddy(edit2_);
+  champs->addRow(libelleCanal, canal);
   champs->addRow(Choix(QStringLiteral("Mode d'ouverture"), {QStringLiteral("Lecture"), QStringLiteral("Ecriture")},
                        radioGroup1_, this));
   ChoisitMode(Lecture);
-  Colonne(this, champs)->addLayout(RangeeBoutons(radioGroup1_->button(Ecriture)));
+  Colonne(this, champs)->addLayout(RangeeBoutons(QList<QWidget*>{edit1_, edit2_} + Boutons(radioGroup1_)));
   setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 }
 

@@ -13,9 +13,11 @@ DialogueAccepte::DialogueAccepte(QWidget* parent)
   connect(button2_, &QPushButton::clicked, this, [this] { Choisit(false); });
 }
 
-QHBoxLayout* DialogueAccepte::RangeeBoutons(QWidget* dernierChamp) {
-  setTabOrder(dernierChamp, button1_);
-  setTabOrder(button1_, button2_);
+QHBoxLayout* DialogueAccepte::RangeeBoutons(const QList<QWidget*>& champs) {
+  premierChamp_ = champs.front();
+  // The buttons are created before the fields, so the creation order would put them first.
+  const QList<QWidget*> ordre = champs + QList<QWidget*>{button1_, button2_};
+  for (qsizetype k = 1; k < ordre.size(); ++k) setTabOrder(ordre[k - 1], ordre[k]);
   auto* rangee = new QHBoxLayout;
   rangee->addStretch();
   rangee->addWidget(button1_);
@@ -31,6 +33,13 @@ void DialogueAccepte::keyPressEvent(QKeyEvent* evenement) {
     return;
   }
   QDialog::keyPressEvent(evenement);
+}
+
+// At each opening, not only the first: the dialog is reused and would keep the focus of its
+// last use, often the button that closed it.
+void DialogueAccepte::showEvent(QShowEvent* evenement) {
+  QDialog::showEvent(evenement);
+  premierChamp_->setFocus(Qt::OtherFocusReason);
 }
 
 void DialogueAccepte::Choisit(bool accepte) {

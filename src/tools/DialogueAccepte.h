@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QList>
 #include <QPushButton>
 
 namespace korvane {
@@ -19,16 +20,19 @@ class DialogueAccepte : public QDialog {
   QPushButton* Button2() const { return button2_; }
 
  protected:
-  // The two buttons at the right of a row, for the derived dialog's layout; Tab reaches
-  // them after `dernierChamp`.
-  QHBoxLayout* RangeeBoutons(QWidget* dernierChamp);
+  // The two buttons at the right of a row, for the derived dialog's layout, which every
+  // derived dialog calls. Tab goes through `champs` as they read, then the buttons; the
+  // dialog opens with the keyboard in the first of them.
+  QHBoxLayout* RangeeBoutons(const QList<QWidget*>& champs);
   void keyPressEvent(QKeyEvent* evenement) override;
+  void showEvent(QShowEvent* evenement) override;
 
  private:
   void Choisit(bool accepte);
 
   QPushButton* button1_;
   QPushButton* button2_;
+  QWidget* premierChamp_ = nullptr;
   bool accepte_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "ide/PosteAtelier.h"
 #include "support/NomDeCas.h"
@@ -204,6 +205,23 @@ TEST(Assistants, TheEditorReplacesTheSelectionWithTheBlockAsOneUndoStepWithTheCa
   p.editeur->Memo1()->undo();
   p.editeur->Memo1()->undo();
   EXPECT_EQ(p.Texte(), QStringLiteral("DIM I AS INTEGER\n  x\n"));
+}
+
+TEST(Assistants, TheForWizardTakesItsFieldsFromTheKeyboardAsTheyRead) {
+  Poste p{QString()};
+  p.dialogues.Utilisateur = [](QDialog& dialogue) {
+    dialogue.show();
+    // Each field typed, then the key that leaves it.
+    const std::pair<const char*, Qt::Key> saisies[] = {{"I", Qt::Key_Tab}, {"1", Qt::Key_Tab}, {"10", Qt::Key_Return}};
+    for (const auto& [texte, touche] : saisies) {
+      QWidget* focus = dialogue.focusWidget();
+      ASSERT_NE(focus, nullptr) << texte;
+      QTest::keyClicks(focus, QString::fromLatin1(texte));
+      QTest::keyClick(focus, touche);
+    }
+  };
+  p.editeur->Forg();
+  EXPECT_EQ(p.Texte(), QStringLiteral("FOR I=1 TO 10\n\nNEXT"));
 }
 
 TEST(Assistants, IfWithElseLeavesTheCaretOnTheFirstEmptyLineAndAnnulerLeavesTheSelection) {
