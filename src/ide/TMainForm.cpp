@@ -291,6 +291,11 @@ void TMainForm::CreeMenus() {
       action->setObjectName(QString::fromLatin1(article.nom));
       action->setStatusTip(Texte(article.aide));
       action->setShortcut(article.touche);
+      // The function keys (run control, search, subs) work from every Korvane window, as the
+      // run window has the keyboard after each run and step. The clipboard keys stay with the
+      // main window, so that a dialog's own text field keeps them.
+      if (!article.touche.isEmpty() && article.touche[0].keyboardModifiers() == Qt::NoModifier)
+        action->setShortcutContext(Qt::ApplicationShortcut);
       action->setProperty(kBesoin, static_cast<int>(article.besoin));
       if (article.action) connect(action, &QAction::triggered, this, article.action);
     }

@@ -315,6 +315,33 @@ TEST(TMainForm, StepModeFollowsItsCheckMarkAndAnActivationClearsBoth) {
   EXPECT_FALSE(p.Commande("Pasapas")->isChecked());
 }
 
+TEST(TMainForm, RunControlKeysWorkFromTheRunWindowWhileTheClipboardKeysStayWithTheMainWindow) {
+  Poste p;
+  TEditeur& editeur = *p.fenetre.FileNewItemClick();
+  QPlainTextEdit& memo = *editeur.Memo1();
+  memo.setPlainText(QStringLiteral("DIM A AS INTEGER\nA = 1\nA = 2\n"));
+  p.Commande("Pasapas")->trigger();
+  TForm3& ecran = p.fenetre.Application().Hote().Fenetre();
+  // Each step leaves the keyboard in the run window; the first key finds it there too.
+  const auto frappe = [&](Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
+    ecran.show();
+    ecran.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ecran));
+    QTest::keyClick(&ecran, touche, modificateurs);
+  };
+  const auto ligne = [&](int k) { return memo.document()->findBlockByNumber(k).text(); };
+  frappe(Qt::Key_F9);
+  EXPECT_EQ(ligne(1), QStringLiteral("\u2022A = 1"));
+  frappe(Qt::Key_F7);
+  EXPECT_EQ(ligne(2), QStringLiteral("\u2022A = 2"));
+  memo.moveCursor(QTextCursor::Start);
+  frappe(Qt::Key_F5);
+  EXPECT_EQ(ligne(0), QStringLiteral("\u00BBDIM A AS INTEGER"));
+  memo.selectAll();
+  frappe(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(ligne(0), QStringLiteral("\u00BBDIM A AS INTEGER"));
+}
+
 TEST(TMainForm, TheWindowMenuListsTheWindowsAndMinimisesThemAll) {
   Poste p;
   p.Commande("FileNewItem")->trigger();
