@@ -16,8 +16,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
 class Descripteur {
  public:
   explicit Descripteur(int numero) : numero_(numero) {}
@@ -102,8 +100,8 @@ std::optional<SourceLue> LitSource(const std::string& chemin, std::string& raiso
 
 SourceLue DecoupeSource(std::string_view octets) {
   SourceLue source;
-  source.Format.Bom = octets.starts_with(kBom);
-  if (source.Format.Bom) octets.remove_prefix(kBom.size());
+  source.Format.Bom = octets.starts_with(kBomUtf8);
+  if (source.Format.Bom) octets.remove_prefix(kBomUtf8.size());
   source.Format.Codage = EstUtf8Valide(octets) ? Encodage::Utf8 : Encodage::Windows1252;
   source.Lignes.reserve(NombreLignes(octets));
   PourChaqueLigne(octets, [&](std::size_t debut, std::size_t fin) {

@@ -13,6 +13,8 @@ namespace korvane {
 inline constexpr std::size_t kTailleMaxSource = 16 * 1024 * 1024;
 inline constexpr std::size_t kLignesMaxSource = 1'000'000;
 
+inline constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
+
 enum class Encodage { Utf8, Windows1252 };
 
 // How a file's text is stored, so that saving it again gives back the same bytes.

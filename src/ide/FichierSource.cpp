@@ -12,8 +12,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
 QString EnQString(const std::string& ligne, Encodage codage) {
   const std::string utf8 = codage == Encodage::Utf8 ? ligne : Cp1252VersUtf8(ligne);
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -46,7 +44,7 @@ std::string Octets(const QStringList& lignes, FormatSource& format) {
   }
   const QByteArray utf8 = texte.toUtf8();
   const std::string_view vue(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-  std::string octets(format.Bom ? kBom : std::string_view());
+  std::string octets(format.Bom ? kBomUtf8 : std::string_view());
   if (format.Codage == Encodage::Windows1252) {
     bool perte = false;
     std::string cp1252 = Utf8VersCp1252(vue, &perte);
