@@ -232,6 +232,24 @@ TEST(TMainForm, TheHintUnderTheMouseShowsInTheStatusLine) {
   menu->close();
 }
 
+TEST(TMainForm, ADisabledMenuItemUnderTheMouseShowsItsOwnHint) {
+  Poste p;
+  QMenuBar* barre = p.fenetre.menuBar();
+  QAction* fichier = barre->actions().front();
+  QMenu* menu = fichier->menu();
+  barre->setActiveAction(fichier);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  QAction* fermer = p.Commande("FileCloseItem");
+  ASSERT_FALSE(fermer->isEnabled());
+  const QPoint ouvrir = menu->actionGeometry(p.Commande("FileOpenItem")).center();
+  Survole(menu, ouvrir - QPoint(1, 0));
+  Survole(menu, ouvrir);
+  ASSERT_EQ(p.fenetre.StatusLine()->text(), QStringLiteral("Ouvrir un fichier existant"));
+  Survole(menu, menu->actionGeometry(fermer).center());
+  EXPECT_EQ(p.fenetre.StatusLine()->text(), fermer->statusTip());
+  menu->close();
+}
+
 TEST(TMainForm, TheClockPanelShowsTheTimeWithSecondsEachSecond) {
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   Poste p;
