@@ -309,6 +309,16 @@ TEST(TMainForm, TheHelpMenuOpensTheHelpWindowOnItsThreeRequestsAndTheAboutBoxWit
   EXPECT_FALSE(p.fenetre.AboutBox().isModal());
 }
 
+TEST(TMainForm, TheHelpWindowOpensCentredOnTheMainWindow) {
+  Poste p;
+  p.fenetre.setGeometry(QRect(140, 90, 1000, 700));
+  TAide& aide = p.fenetre.Aide();
+  p.Commande("HelpContentsItem")->trigger();
+  ASSERT_TRUE(aide.isVisible());
+  EXPECT_EQ(aide.frameGeometry().center(), p.fenetre.frameGeometry().center());
+  aide.hide();
+}
+
 TEST(TMainForm, TheProgrammerAndUtilitiesItemsShowTheirDialogs) {
   Poste p;
   p.fenetre.FileNewItemClick();
