@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QRect>
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -284,7 +285,15 @@ void TAide::Filtre(const QString& texte) {
 void TAide::Montre(const QUrl& adresse) { page_->setSource(adresse); }
 
 void TAide::Ouvre() {
+  // Left to the system, it would open wherever the desktop puts new windows. Its frame is
+  // known once it shows.
+  const bool ouverture = !isVisible() && parentWidget() != nullptr;
   show();
+  if (ouverture) {
+    QRect cadre = frameGeometry();
+    cadre.moveCenter(parentWidget()->frameGeometry().center());
+    move(cadre.topLeft());
+  }
   raise();
   activateWindow();
 }

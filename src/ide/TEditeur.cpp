@@ -23,7 +23,7 @@ namespace {
 
 const QString kFiltreBasic = QStringLiteral("Fichiers basic (*.bas)|*.bas|Tous les fichiers|*.*");
 const QString kFiltreImport =
-    QStringLiteral("Fichiers basic (*.bas)|*.bas|Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*");
+    QStringLiteral("Fichiers texte (*.txt)|*.txt|Fichiers basic (*.bas)|*.bas|Tous les fichiers (*.*)|*.*");
 const QString kTexteInitial = QStringLiteral("DIM X AS STRING\nDIM I AS INTEGER\nDIM R AS REAL\nDIM A(10) AS STRING\n");
 
 QString Echec(const char* action, const QString& chemin, const QString& raison) {

@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -35,6 +36,21 @@ enum class Besoin {
   Editeur,       // an editor window is open
   EditeurLibre,  // and the active one is not running a program (it refuses edits then)
   AucunRun,      // and no program is running anywhere
+};
+
+// Qt gives no hint for a disabled item and clears the last one, so the status line would
+// not describe the item under the mouse.
+class MenuAvecAides : public QMenu {
+ public:
+  MenuAvecAides(const QString& titre, QWidget* parent) : QMenu(titre, parent) {}
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* evenement) override {
+    QMenu::mouseMoveEvent(evenement);
+    QAction* sous = actionAt(evenement->position().toPoint());
+    // The hint goes through the menu bar: a popup menu does not pass it on to its window.
+    if (sous != nullptr && !sous->isEnabled() && !sous->isSeparator()) sous->showStatusText(parentWidget());
+  }
 };
 
 struct BoutonRapide {
@@ -280,7 +296,8 @@ void TMainForm::CreeMenus() {
   };
 
   for (const Menu& description : menus) {
-    QMenu* menu = menuBar()->addMenu(Texte(description.titre));
+    QMenu* menu = new MenuAvecAides(Texte(description.titre), menuBar());
+    menuBar()->addMenu(menu);
     menu->menuAction()->setStatusTip(Texte(description.aide));
     for (const Article& article : description.articles) {
       if (article.texte == nullptr) {

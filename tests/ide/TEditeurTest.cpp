@@ -242,7 +242,7 @@ TEST_F(Editeur, ImportedLinesReplaceTheSelectionEachWithItsLineEnd) {
   ASSERT_EQ(Dialogues.Demandes.size(), 1u);
   EXPECT_EQ(Dialogues.Demandes[0].Titre, QStringLiteral("Insérer fichier"));
   EXPECT_EQ(Dialogues.Demandes[0].Filtre,
-            QStringLiteral("Fichiers basic (*.bas)|*.bas|Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*"));
+            QStringLiteral("Fichiers texte (*.txt)|*.txt|Fichiers basic (*.bas)|*.bas|Tous les fichiers (*.*)|*.*"));
   EXPECT_EQ(Dialogues.Demandes[0].Nom, QStringLiteral("*.txt"));
   EXPECT_TRUE(Fenetre.NomFichier().isEmpty());
 

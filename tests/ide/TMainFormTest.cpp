@@ -232,6 +232,24 @@ TEST(TMainForm, TheHintUnderTheMouseShowsInTheStatusLine) {
   menu->close();
 }
 
+TEST(TMainForm, ADisabledMenuItemUnderTheMouseShowsItsOwnHint) {
+  Poste p;
+  QMenuBar* barre = p.fenetre.menuBar();
+  QAction* fichier = barre->actions().front();
+  QMenu* menu = fichier->menu();
+  barre->setActiveAction(fichier);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  QAction* fermer = p.Commande("FileCloseItem");
+  ASSERT_FALSE(fermer->isEnabled());
+  const QPoint ouvrir = menu->actionGeometry(p.Commande("FileOpenItem")).center();
+  Survole(menu, ouvrir - QPoint(1, 0));
+  Survole(menu, ouvrir);
+  ASSERT_EQ(p.fenetre.StatusLine()->text(), QStringLiteral("Ouvrir un fichier existant"));
+  Survole(menu, menu->actionGeometry(fermer).center());
+  EXPECT_EQ(p.fenetre.StatusLine()->text(), fermer->statusTip());
+  menu->close();
+}
+
 TEST(TMainForm, TheClockPanelShowsTheTimeWithSecondsEachSecond) {
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   Poste p;
@@ -289,6 +307,16 @@ TEST(TMainForm, TheHelpMenuOpensTheHelpWindowOnItsThreeRequestsAndTheAboutBoxWit
   p.Commande("HelpAboutItem")->trigger();
   EXPECT_TRUE(p.fenetre.AboutBox().isVisible());
   EXPECT_FALSE(p.fenetre.AboutBox().isModal());
+}
+
+TEST(TMainForm, TheHelpWindowOpensCentredOnTheMainWindow) {
+  Poste p;
+  p.fenetre.setGeometry(QRect(140, 90, 1000, 700));
+  TAide& aide = p.fenetre.Aide();
+  p.Commande("HelpContentsItem")->trigger();
+  ASSERT_TRUE(aide.isVisible());
+  EXPECT_EQ(aide.frameGeometry().center(), p.fenetre.frameGeometry().center());
+  aide.hide();
 }
 
 TEST(TMainForm, TheProgrammerAndUtilitiesItemsShowTheirDialogs) {
