@@ -41,6 +41,8 @@ enum class Besoin {
 // Qt gives no hint for a disabled item and clears the last one, so the status line would
 // not describe the item under the mouse.
 class MenuAvecAides : public QMenu {
+  Q_OBJECT
+
  public:
   MenuAvecAides(const QString& titre, QWidget* parent) : QMenu(titre, parent) {}
 
@@ -571,3 +573,5 @@ void TMainForm::FormClose() {
 }
 
 }  // namespace korvane
+
+#include "TMainForm.moc"
