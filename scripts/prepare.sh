@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core
-          xvfb xdotool)
+          xvfb xdotool openbox)
 
 missing=()
 for p in "${packages[@]}"; do

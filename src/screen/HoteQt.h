@@ -20,7 +20,8 @@ namespace korvane {
 
 class HoteQt {
  public:
-  // The windows belong to `parent` when one is given.
+  // The run window belongs to `parent` when one is given; the input box to the run window,
+  // so that it always shows above it.
   HoteQt(BoitesMessage& messages, Imprimante& imprimante, QWidget* parent = nullptr);
   HoteQt(const HoteQt&) = delete;
   HoteQt& operator=(const HoteQt&) = delete;

@@ -16,12 +16,16 @@ namespace korvane {
 namespace {
 const QPoint kPosition(81, 104);
 const QSize kTailleExterne(640, 450);
+// A dialog in the window system's eyes, so that it is transient for the main window and
+// stays above it, with the buttons of a main window. Qt marks only dialogs transient.
+constexpr Qt::WindowFlags kGenre = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 // Beyond this many texts waiting, they are rendered: each new one is checked against them.
 constexpr std::size_t kTextesEnAttente = 64;
 }  // namespace
 
 TForm3::TForm3(ClavierQt& clavier, QWidget* parent)
-    : QWidget(parent, Qt::Window), clavier_(clavier), police_(PoliceEcran(true)), brute_(QRawFont::fromFont(police_)) {
+    : QWidget(parent, kGenre), clavier_(clavier), police_(PoliceEcran(true)), brute_(QRawFont::fromFont(police_)) {
   setWindowTitle(QStringLiteral("Ecran"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   QPalette couleurs = palette();

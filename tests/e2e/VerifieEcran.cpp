@@ -1,5 +1,7 @@
-// verifie-ecran WINDOW_ID OUT.png: grabs an X window, saves it, and checks that it shows
-// what tests/e2e/ecran.bas draws: red text on the first line, then a box outlined in black.
+// verifie-ecran ecran|saisie WINDOW_ID OUT.png: grabs an X window as the screen shows it, saves
+// it, and checks that it shows what tests/e2e/ecran.bas draws (red text on the first line, then
+// a box outlined in black), or text typed in the input box. A window covered by another one
+// shows the other one's pixels, so the checks fail when the window is not on top.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -25,7 +27,7 @@ bool Echec(const char* raison) {
   return false;
 }
 
-bool Verifie(const QImage& image) {
+bool VerifieEcran(const QImage& image) {
   if (image.width() < 320 || image.height() < 220) return Echec("fenêtre trop petite");
   if (Compte(image, QRect(0, 0, 300, 18), Rouge) < 100) return Echec("pas de texte rouge sur la première ligne");
   if (Compte(image, QRect(0, 19, 320, 30), Rouge) > 0) return Echec("du rouge sous la première ligne");
@@ -36,15 +38,21 @@ bool Verifie(const QImage& image) {
   return true;
 }
 
+bool VerifieSaisie(const QImage& image) {
+  if (Compte(image, image.rect(), Noir) < 30) return Echec("pas de texte dans la boîte de saisie");
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
-  if (argc != 3) return 64;
+  if (argc != 4) return 64;
+  const QByteArray quoi(argv[1]);
   bool ok = false;
-  const WId fenetre = QByteArray(argv[1]).toULongLong(&ok, 0);
-  if (!ok) return 64;
+  const WId fenetre = QByteArray(argv[2]).toULongLong(&ok, 0);
+  if (!ok || (quoi != "ecran" && quoi != "saisie")) return 64;
   const QImage image = QGuiApplication::primaryScreen()->grabWindow(fenetre).toImage();
-  image.save(QString::fromLocal8Bit(argv[2]));
-  return Verifie(image) ? 0 : 1;
+  image.save(QString::fromLocal8Bit(argv[3]));
+  return (quoi == "ecran" ? VerifieEcran(image) : VerifieSaisie(image)) ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Starts korvane on a private Xvfb display with a program, runs it with F9, checks the run
-# window's pixels, and quits through the "Fichier" menu.
+# Starts korvane on a private Xvfb display (with openbox when it is installed, since stacking
+# is the window manager's), runs a program with F9, checks that the run window shows its
+# drawing over the maximised main window, that the input box takes the answer above the run
+# window, and quits through the "Fichier" menu.
 # Usage: bout-en-bout.sh KORVANE VERIFIE_ECRAN PROGRAM.bas SCREENSHOT.png
 set -euo pipefail
 korvane=$1 verifie=$2 programme=$3 capture=$4
@@ -20,6 +22,13 @@ for _ in $(seq 100); do [ -s "$travail/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$travail/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
+
+if command -v openbox >/dev/null; then
+  openbox >"$travail/openbox.log" 2>&1 &
+  pids+=($!)
+  # Ready once it manages the desktops.
+  for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+fi
 
 cp "$programme" "$travail/ecran.bas"
 "$korvane" "$travail/ecran.bas" >"$travail/korvane.log" 2>&1 &
@@ -44,13 +53,22 @@ for _ in $(seq 100); do
 done
 [ -n "$ecran" ] || { echo "pas de fenêtre d'exécution" >&2; cat "$travail/korvane.log" >&2; exit 1; }
 
-# The run is short; give the window a moment to be drawn, then check it.
-ok=0
-for _ in $(seq 50); do
-  if "$verifie" "$ecran" "$capture" 2>"$travail/verifie.log"; then ok=1; break; fi
-  sleep 0.2
-done
-[ "$ok" -eq 1 ] || { cat "$travail/verifie.log" >&2; exit 1; }
+verifie() {  # what window: retries while the window is being drawn
+  for _ in $(seq 50); do
+    "$verifie" "$1" "$2" "$capture" 2>"$travail/verifie.log" && return 0
+    sleep 0.2
+  done
+  cat "$travail/verifie.log" >&2
+  return 1
+}
+verifie ecran "$ecran"
+
+# The program waits in INPUT: the keys go to the input box, which shows them.
+saisie=$(xdotool getwindowfocus)
+[ "$saisie" != "$ecran" ] && [ "$saisie" != "$principale" ] || { echo "la boîte de saisie n'a pas le clavier" >&2; exit 1; }
+xdotool type --delay 20 "KORVANE"
+verifie saisie "$saisie"
+xdotool key Return
 
 fenetres() { xdotool search --onlyvisible --pid "$korvane_pid" 2>/dev/null | wc -l; }
 xdotool windowfocus --sync "$principale"
