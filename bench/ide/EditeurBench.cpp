@@ -18,7 +18,7 @@ class SansDialogue : public DialoguesEditeur {
  public:
   QString NomEnregistrement(QWidget*, const QString&, const QString&) override { return {}; }
   QString NomOuverture(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  bool DialogueImpression(QWidget*) override { return false; }
+  std::optional<ChoixImpression> DialogueImpression(QWidget*) override { return std::nullopt; }
   void Montre(QDialog&) override {}
   void ConfigurationImpression(QWidget*, QString&) override {}
   Reponse Confirmation(QWidget*, const QString&) override { return Reponse::Non; }

@@ -58,10 +58,12 @@ void DialoguesQt::ConfigurationImpression(QWidget* parent, QString& imprimante) 
 
 void DialoguesQt::Montre(QDialog& dialogue) { dialogue.exec(); }
 
-bool DialoguesQt::DialogueImpression(QWidget* parent) {
+std::optional<ChoixImpression> DialoguesQt::DialogueImpression(QWidget* parent) {
   QPrinter imprimante;
   QPrintDialog dialogue(&imprimante, parent);
-  return dialogue.exec() == QDialog::Accepted;
+  if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
+  if (imprimante.outputFormat() == QPrinter::PdfFormat) return ChoixImpression{{}, imprimante.outputFileName()};
+  return ChoixImpression{imprimante.printerName(), {}};
 }
 
 Reponse DialoguesQt::Confirmation(QWidget* parent, const QString& texte) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -12,14 +13,21 @@ namespace korvane {
 
 enum class Reponse { Oui, Non, Annuler };
 
+// What the print dialog chose: a PDF file when the user gave an output file, else a printer
+// (empty: the one set up).
+struct ChoixImpression {
+  QString Imprimante;
+  QString Fichier;
+};
+
 class DialoguesEditeur {
  public:
   virtual ~DialoguesEditeur() = default;
   // The chosen path, or empty when the user cancels.
   virtual QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) = 0;
   virtual QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) = 0;
-  // The print dialog: true when the user asks to print.
-  virtual bool DialogueImpression(QWidget* parent) = 0;
+  // The print dialog: nothing when the user cancels.
+  virtual std::optional<ChoixImpression> DialogueImpression(QWidget* parent) = 0;
   // The printer set-up: `imprimante` is the printer chosen (empty: the default one), which
   // the user may change.
   virtual void ConfigurationImpression(QWidget* parent, QString& imprimante) = 0;
@@ -40,7 +48,7 @@ class DialoguesQt : public DialoguesEditeur {
  public:
   QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) override;
   QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) override;
-  bool DialogueImpression(QWidget* parent) override;
+  std::optional<ChoixImpression> DialogueImpression(QWidget* parent) override;
   void ConfigurationImpression(QWidget* parent, QString& imprimante) override;
   void Montre(QDialog& dialogue) override;
   Reponse Confirmation(QWidget* parent, const QString& texte) override;

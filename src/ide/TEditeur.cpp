@@ -147,11 +147,20 @@ bool TEditeur::SansEchecMemoire(const char* action, const QString& chemin, const
   }
 }
 
+// The dialog's choice holds for this job only; the printer set up stays the default.
+SortieImpression TEditeur::SortieChoisie(const ChoixImpression& choix) const {
+  SortieImpression sortie = services_.Sortie;
+  sortie.FichierPdf = choix.Fichier;
+  if (!choix.Imprimante.isEmpty()) sortie.Imprimante = std::make_shared<QString>(choix.Imprimante);
+  return sortie;
+}
+
 bool TEditeur::Imprimer() {
   if (ExecutionEnCours()) return false;
-  if (!services_.Dialogues.DialogueImpression(this)) return true;
+  const std::optional<ChoixImpression> choix = services_.Dialogues.DialogueImpression(this);
+  if (!choix) return true;
   try {
-    ImprimeLignes(LignesSansMarquePas(), services_.Sortie, services_.Messages, memo_->font());
+    ImprimeLignes(LignesSansMarquePas(), SortieChoisie(*choix), services_.Messages, memo_->font());
   } catch (const EchecExecution& echec) {
     Signale(QString::fromUtf8(echec.what()));
     return false;

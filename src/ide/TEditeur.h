@@ -109,6 +109,7 @@ class TEditeur : public QWidget {
  private:
   // The program's lines as Raz leaves them.
   QStringList LignesSansMarquePas() const;
+  SortieImpression SortieChoisie(const ChoixImpression& choix) const;
   bool EcritDans(const QString& chemin);
   // The file's lines, or nothing once the failure is shown.
   std::optional<Source> Charge(const QString& chemin, const char* action);

@@ -49,8 +49,10 @@ QFont PoliceEditeur() {
   return police;
 }
 
-Impression::Impression(const SortieImpression& sortie, BoitesMessage& messages, const QFont& police) {
-  const QPrinterInfo imprimante = sortie.ChercheImprimante ? ImprimanteChoisie(*sortie.Imprimante) : QPrinterInfo();
+Impression::Impression(const SortieImpression& sortie, BoitesMessage& messages, const QFont& police)
+    : messages_(messages) {
+  const bool cherche = sortie.ChercheImprimante && sortie.FichierPdf.isEmpty();
+  const QPrinterInfo imprimante = cherche ? ImprimanteChoisie(*sortie.Imprimante) : QPrinterInfo();
   if (!imprimante.isNull()) {
     auto printer = std::make_unique<QPrinter>(imprimante, QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("Korvane"));
@@ -58,33 +60,39 @@ Impression::Impression(const SortieImpression& sortie, BoitesMessage& messages, 
     if (!peintre_.begin(page_.get()))
       throw EchecExecution(Message("Impossible de démarrer l'impression sur l'imprimante ") +
                            VersCp1252(imprimante.printerName()));
+  } else if (!sortie.FichierPdf.isEmpty()) {
+    OuvrePdf(sortie.FichierPdf, QIODevice::Truncate, QStringLiteral("L'impression est enregistrée dans "));
   } else {
     const QString dossier = sortie.DossierPdf.isEmpty()
                                 ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                 : sortie.DossierPdf;
     // A missing documents folder is made; a failure shows when the file is opened.
     QDir().mkpath(dossier);
-    const QString chemin = FichierPdfLibre(QDir(dossier));
-    const Message echec = Message("Impossible d'enregistrer l'impression dans ") + VersCp1252(chemin);
-    // Our own file, so that a failed write (a full disk) is seen when the job ends.
-    fichier_ = std::make_unique<QFile>(chemin);
-    if (!fichier_->open(QIODevice::WriteOnly | QIODevice::NewOnly)) throw EchecExecution(echec);
-    auto pdf = std::make_unique<QPdfWriter>(fichier_.get());
-    pdf->setCreator(QStringLiteral("Korvane"));
-    pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(kMargeMillimetres, kMargeMillimetres, kMargeMillimetres, kMargeMillimetres),
-                                   QPageLayout::Millimeter));
-    page_ = std::move(pdf);
-    if (!peintre_.begin(page_.get())) {
-      fichier_->remove();
-      throw EchecExecution(echec);
-    }
-    messages.Affiche((Message("Aucune imprimante : l'impression est enregistrée dans ") + VersCp1252(chemin)).Cp1252());
+    OuvrePdf(FichierPdfLibre(QDir(dossier)), QIODevice::NewOnly,
+             QStringLiteral("Aucune imprimante : l'impression est enregistrée dans "));
   }
   peintre_.setFont(police);
   const QFontMetrics mesures = peintre_.fontMetrics();
   ascendante_ = mesures.ascent();
   miseEnPage_.emplace(page_->height(), mesures.lineSpacing());
+}
+
+void Impression::OuvrePdf(const QString& chemin, QIODevice::OpenModeFlag mode, const QString& annonce) {
+  const Message echec = Message("Impossible d'enregistrer l'impression dans ") + VersCp1252(chemin);
+  // Our own file, so that a failed write (a full disk) is seen when the job ends.
+  fichier_ = std::make_unique<QFile>(chemin);
+  if (!fichier_->open(QIODevice::WriteOnly | mode)) throw EchecExecution(echec);
+  auto pdf = std::make_unique<QPdfWriter>(fichier_.get());
+  pdf->setCreator(QStringLiteral("Korvane"));
+  pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                 QMarginsF(kMargeMillimetres, kMargeMillimetres, kMargeMillimetres, kMargeMillimetres),
+                                 QPageLayout::Millimeter));
+  page_ = std::move(pdf);
+  if (!peintre_.begin(page_.get())) {
+    fichier_->remove();
+    throw EchecExecution(echec);
+  }
+  annonce_ = annonce;
 }
 
 Impression::~Impression() {
@@ -104,6 +112,7 @@ void Impression::Termine() {
     ecrit = ecrit && fichier_->error() == QFileDevice::NoError;
   }
   if (!ecrit) EchecEcriture();
+  if (fichier_) messages_.Affiche(VersCp1252(annonce_ + fichier_->fileName()));
 }
 
 void Impression::Imprime(const QString& ligne) {

@@ -3,6 +3,7 @@
 // the system's default printer or, when the system has none, in a PDF file.
 
 #include <QFont>
+#include <QIODevice>
 #include <QPainter>
 #include <QString>
 #include <QStringList>
@@ -25,20 +26,22 @@ struct Police {
 inline constexpr Police kPoliceEditeur{"DejaVu Sans Mono", 10};
 QFont PoliceEditeur();
 
-// Where jobs go: the system's default printer, or without one a PDF file in `DossierPdf`
-// (empty: the user's documents folder). Without `ChercheImprimante` every job is a PDF file,
-// which is how tests keep away from real printers.
+// Where jobs go: the file `FichierPdf` when the user chose one, else the system's default
+// printer, or without one a new PDF file in `DossierPdf` (empty: the user's documents folder).
+// Without `ChercheImprimante` every job is a PDF file, which is how tests keep away from real
+// printers.
 struct SortieImpression {
   bool ChercheImprimante = true;
   QString DossierPdf;
   // The printer the user chose (empty: the default one), shared by every copy.
   std::shared_ptr<QString> Imprimante = std::make_shared<QString>();
+  // Written over by the job.
+  QString FichierPdf = QString();
 };
 
 class Impression {
  public:
-  // Starts the job; a PDF file's path is told to the user here, once per job.
-  // Throws EchecExecution when the job cannot start.
+  // Starts the job. Throws EchecExecution when the job cannot start.
   Impression(const SortieImpression& sortie, BoitesMessage& messages, const QFont& police = PoliceEditeur());
   // An unfinished job is ended without a word: its file keeps what was printed.
   ~Impression();
@@ -48,11 +51,16 @@ class Impression {
   // Adds to the current line, which is printed at FinLigne (or Termine).
   void Ecrit(const QString& texte);
   void FinLigne();
-  // Prints an unfinished line and ends the job. Throws EchecExecution when writing failed.
+  // Prints an unfinished line and ends the job; a PDF file's path is told to the user then,
+  // once the file is whole. Throws EchecExecution when writing failed.
   void Termine();
 
  private:
+  void OuvrePdf(const QString& chemin, QIODevice::OpenModeFlag mode, const QString& annonce);
   void Imprime(const QString& ligne);
+
+  BoitesMessage& messages_;
+  QString annonce_;  // what precedes a PDF file's path when it is told
 
   // Declared in this order so that the painter lets go of the device before the file closes.
   std::unique_ptr<QFile> fichier_;  // the PDF file, when there is no printer

@@ -57,7 +57,9 @@ class FauxDialogues : public DialoguesEditeur {
     Demandes.push_back({titre, filtre, nom});
     return Fichier;
   }
-  bool DialogueImpression(QWidget*) override { return Imprime; }
+  std::optional<ChoixImpression> DialogueImpression(QWidget*) override {
+    return Imprime ? std::optional(ChoixImprime) : std::nullopt;
+  }
   // The user's doings in a dialog the application shows; nothing when not told.
   void Montre(QDialog& dialogue) override {
     if (Utilisateur) Utilisateur(dialogue);
@@ -77,6 +79,7 @@ class FauxDialogues : public DialoguesEditeur {
 
   QString Fichier;  // empty: the user cancels
   bool Imprime = true;
+  ChoixImpression ChoixImprime;
   Reponse Choix = Reponse::Annuler;
   bool Remplace = false;
   std::function<void(QDialog&)> Utilisateur;

@@ -303,6 +303,31 @@ TEST_F(Editeur, PrintingWritesEveryLineWithoutStepMarkers) {
   EXPECT_EQ(Texte(), QStringLiteral("»A\nB\n"));
 }
 
+TEST_F(Editeur, TheOutputFileChosenInThePrintDialogIsWrittenAndToldOnceWhole) {
+  // What the file holds at the moment the user is told its path.
+  struct PdfAuMoment : MessagesNotes {
+    QString Chemin;
+    QByteArray Contenu;
+    void Affiche(const std::string& texte) override {
+      MessagesNotes::Affiche(texte);
+      QFile pdf(Chemin);
+      if (pdf.open(QIODevice::ReadOnly)) Contenu = pdf.readAll();
+    }
+  } messages;
+  messages.Chemin = Chemin("choisi.pdf");
+  QFile ancien(messages.Chemin);
+  ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+  ancien.close();
+  Dialogues.ChoixImprime.Fichier = messages.Chemin;
+  TEditeur fenetre({Dialogues, messages, {.ChercheImprimante = false, .DossierPdf = Dossier.path()}});
+  fenetre.Memo1()->setPlainText(QStringLiteral("PRINT 1\n"));
+
+  EXPECT_TRUE(fenetre.Imprimer());
+  EXPECT_EQ(Pdfs(), QStringList{QStringLiteral("choisi.pdf")});
+  EXPECT_EQ(messages.Textes, QStringList{QStringLiteral("L'impression est enregistrée dans ") + messages.Chemin});
+  EXPECT_TRUE(messages.Contenu.startsWith("%PDF") && messages.Contenu.trimmed().endsWith("%%EOF"));
+}
+
 TEST_F(Editeur, AFailedPrintIsToldAndLeavesTheDocument) {
   QTemporaryDir ailleurs;
   TEditeur fenetre({Dialogues, Messages, {.ChercheImprimante = false, .DossierPdf = CheminSousUnFichier(ailleurs)}});
