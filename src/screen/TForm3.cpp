@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPaintEvent>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -222,7 +223,18 @@ void TForm3::AjusteCadre() {
   const QSize cadre = frameGeometry().size() - size();
   if (cadre == QSize(0, 0)) return;
   cadreAjuste_ = true;
-  resize(kTailleExterne - cadre);
+  const QSize client = kTailleExterne - cadre;
+  resize(client);
+  // A CLS run before the frame came drew its right and bottom edges inside the client area
+  // of that moment, which is outside it now: they would show when the window is enlarged.
+  EffaceHorsDe(client);
+}
+
+void TForm3::EffaceHorsDe(QSize client) {
+  TerminePeintre();
+  const QRegion dehors = QRegion(QRect(QPoint(0, 0), tailleImage_)) - QRegion(QRect(QPoint(0, 0), client));
+  QPainter peintre(&image_);
+  for (const QRect& zone : dehors) peintre.fillRect(zone, Qt::white);
 }
 
 }  // namespace korvane

@@ -66,6 +66,7 @@ class TForm3 : public QWidget, public SurfaceEcran {
   // The image covers the largest client area so far, at the screen's pixel ratio.
   void AjusteImage();
   void AjusteCadre();
+  void EffaceHorsDe(QSize client);
 
   ClavierQt& clavier_;
   QFont police_;
