@@ -40,7 +40,8 @@ done
 etape "Installation"
 apt-get install -y --no-install-recommends appstream desktop-file-utils man-db
 # Tidy Docker images tell dpkg to skip manual pages; ours must be installed to be found.
-apt-get install -y -o Dpkg::Options::=--path-include='/usr/share/man/man1/korvane*' "./$paquet"
+apt-get install -y -o Dpkg::Options::=--path-include='/usr/share/man/man1/korvane*' \
+  -o Dpkg::Options::=--path-include='/usr/share/man/en/man1/korvane*' "./$paquet"
 # If a check fails, the machine does not keep the package.
 trap 'apt-get purge -y korvane >/dev/null 2>&1 || true' EXIT
 
@@ -68,9 +69,13 @@ for exemple in /usr/share/korvane/exemples/*.bas; do
   echo "$exemple : comme attendu"
 done
 rm -rf "$travail"
+# The French pages by default, the English ones for English locales.
 for page in korvane-run korvane; do
-  [ "$(man -w "$page")" = "/usr/share/man/man1/$page.1.gz" ] || echec "man -w $page ne trouve pas la page"
-  echo "man $page : /usr/share/man/man1/$page.1.gz"
+  for langue in C:/usr/share/man/man1 en:/usr/share/man/en/man1; do
+    attendue=${langue#*:}/$page.1.gz
+    [ "$(man -L "${langue%%:*}" -w "$page")" = "$attendue" ] || echec "man -w $page ne trouve pas $attendue"
+    echo "man $page : $attendue"
+  done
 done
 
 etape "Retrait"
