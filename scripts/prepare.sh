@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# dpkg-dev and file let `cpack -G DEB` compute the package's library dependencies.
 packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core
-          xvfb xdotool openbox)
+          xvfb xdotool openbox dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

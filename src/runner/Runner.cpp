@@ -18,6 +18,18 @@ namespace korvane {
 const char* const kUsage =
     "Usage : korvane-run [--param TEXTE] [--decimal-separator C] [--printer FICHIER] FICHIER.bas";
 
+const char* const kAide =
+    "Exécute un programme BASIC dans le terminal, sans affichage graphique.\n"
+    "\n"
+    "  --param TEXTE            le texte que rend COMMAND$\n"
+    "  --decimal-separator C    le séparateur décimal (par défaut, celui de la langue du système)\n"
+    "  --printer FICHIER        écrit les LPRINT dans FICHIER plutôt que sur la sortie standard\n"
+    "  --help                   affiche cette aide et quitte\n"
+    "  --version                affiche la version et quitte\n"
+    "\n"
+    "Statut de sortie : 0 le programme s'est terminé, 1 il s'est arrêté (erreur, point d'arrêt,\n"
+    "signal), 2 un échec l'a interrompu, 64 mauvais usage, 66 le fichier ne peut pas être exécuté.\n";
+
 namespace {
 
 // One character that cannot be part of a number: not a digit, sign, exponent, blank or control.
@@ -48,6 +60,10 @@ std::optional<OptionsRunner> LitOptions(const std::vector<std::string>& argument
   bool fichierLu = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
+    if (a == "--help" || a == "--version") {
+      options.Demandee = a == "--help" ? Demande::Aide : Demande::Version;
+      return options;
+    }
     const bool avecValeur = a == "--param" || a == "--decimal-separator" || a == "--printer";
     if (avecValeur && i + 1 >= arguments.size()) {
       raison = "l'option " + a + " attend une valeur";

@@ -14,16 +14,23 @@ inline constexpr int kSortieEchec = 2;
 inline constexpr int kSortieUsage = 64;
 inline constexpr int kSortieFichier = 66;
 
+// What the command line asks for: a run, or only the help or the version.
+enum class Demande { Execution, Aide, Version };
+
 struct OptionsRunner {
+  Demande Demandee = Demande::Execution;
   std::string Fichier;
   std::string Parametres;
   std::optional<char> SeparateurDecimal;
   std::string Imprimante;  // absolute, so that a CHDIR of the program does not move it
 };
 
-// Reads the command line; on bad usage, nothing and the French reason in `raison`.
+// Reads the command line; on bad usage, nothing and the French reason in `raison`. --help and
+// --version are answered as soon as they are met, whatever follows them.
 std::optional<OptionsRunner> LitOptions(const std::vector<std::string>& arguments, std::string& raison);
 extern const char* const kUsage;
+// What --help prints after the usage line.
+extern const char* const kAide;
 
 // The locale's decimal point (LC_NUMERIC), without touching the C library's global locale.
 char SeparateurDuSysteme();

@@ -1,4 +1,4 @@
-// korvane-run [--param TEXT] [--decimal-separator C] [--printer FILE] FILE.bas
+// korvane-run [--param TEXT] [--decimal-separator C] [--printer FILE] FILE.bas, or --help, --version
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -23,6 +23,17 @@ void OccupeDescripteursFermes() {
   }
 }
 
+// Prints the help or the version; a refused write (a full disk) is a failure, as for a run.
+int Renseigne(korvane::Demande demande) {
+  if (demande == korvane::Demande::Aide) {
+    std::cout << korvane::kUsage << "\n\n" << korvane::kAide;
+  } else {
+    std::cout << "korvane-run " KORVANE_VERSION "\n";
+  }
+  std::cout.flush();
+  return std::cout ? korvane::kSortieFin : korvane::kSortieEchec;
+}
+
 int Lance(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::string raison;
@@ -31,6 +42,7 @@ int Lance(int argc, char** argv) {
     std::cerr << "korvane-run : " << korvane::SansControles(raison) << '\n' << korvane::kUsage << '\n';
     return korvane::kSortieUsage;
   }
+  if (options->Demandee != korvane::Demande::Execution) return Renseigne(options->Demandee);
   if (!korvane::signaux::Installe(std::cerr)) {
     std::cerr << "korvane-run : trop de fichiers ouverts\n";
     return korvane::kSortieEchec;

@@ -29,6 +29,36 @@ TEST(LitOptions, AcceptsTheDocumentedForms) {
   EXPECT_EQ(LitOptions({"--decimal-separator", "\xE2\x82\xAC", "x.bas"}, raison)->SeparateurDecimal, '\x80');  // €
 }
 
+TEST(LitOptions, HelpAndVersionNeedNoFileAndWinOverWhatFollows) {
+  const std::pair<std::vector<std::string>, Demande> cas[] = {
+      {{"--help"}, Demande::Aide},
+      {{"--version"}, Demande::Version},
+      {{"x.bas", "--version", "--inconnu"}, Demande::Version},
+      {{"--help", "--version"}, Demande::Aide},
+      {{"--param", "--help", "x.bas"}, Demande::Execution},
+  };
+  for (const auto& [arguments, demande] : cas) {
+    std::string raison;
+    const auto options = LitOptions(arguments, raison);
+    ASSERT_TRUE(options) << testing::PrintToString(arguments) << raison;
+    EXPECT_EQ(options->Demandee, demande) << testing::PrintToString(arguments);
+  }
+}
+
+TEST(KorvaneRun, PrintsItsVersionAndHelpInFrench) {
+  const std::pair<std::string, std::string> cas[] = {
+      {"--version", "korvane-run " KORVANE_VERSION "\n"},
+      {"--help", std::string(kUsage) + "\n\n" + kAide},
+  };
+  for (const auto& [option, attendue] : cas) {
+    const Commande resultat = test::Lance(std::string(KORVANE_RUN_PATH) + " " + option, "");
+    EXPECT_EQ(resultat.Statut, kSortieFin) << option;
+    EXPECT_EQ(resultat.Sortie, attendue);
+    EXPECT_EQ(resultat.Erreurs, "");
+  }
+  EXPECT_EQ(test::Lance("{ " + std::string(KORVANE_RUN_PATH) + " --version > /dev/full; }", "").Statut, kSortieEchec);
+}
+
 TEST(LitOptions, SaysWhatIsWrong) {
   const std::pair<std::vector<std::string>, std::string> mauvais[] = {
       {{}, "aucun fichier indiqué"},
