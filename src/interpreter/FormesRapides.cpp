@@ -296,6 +296,18 @@ void Suivant(Machine& m, CacheLignes& lignes, const FormeRapide&, int& Ligne) {
   Ligne = boucle[0];
 }
 
+// FOR with room for its four entries; its text reports a full stack.
+void Pour(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
+  Cellules c;
+  int32_t cellulePas = 0;
+  if (!SitueOperandes(m, f, c) || !Situe(m, *f.Troisieme, cellulePas) || m.Pile.Hauteur() > PileRetour::kMax - 4)
+    return ParLeTexte(m, lignes, Ligne);
+  const int32_t debut = Entier(m, f.Gauche, c.Gauche), limite = Entier(m, f.Droite, c.Droite);
+  const int32_t pas = Entier(m, *f.Troisieme, cellulePas);
+  m.Valeurs.Entier(f.Cible) = debut;
+  for (int32_t entree : {static_cast<int32_t>(Ligne), f.Cible, limite, pas}) static_cast<void>(Empile(m, entree));
+}
+
 // GOSUB and CALL: a failed push has reported itself and the run stops on the target.
 void Appelle(Machine& m, CacheLignes&, const FormeRapide& f, int& Ligne) {
   static_cast<void>(Empile(m, Ligne));
@@ -599,6 +611,32 @@ void CompilePrintCanal(const Machine& m, const std::string& argument, FormeRapid
   f.Executer = EcritSurCanal;
 }
 
+// FOR variable = start TO limit [STEP step], cut as its text is, each bound an operand that
+// converts to an INTEGER.
+void CompileFor(const Machine& m, const std::string& argument, FormeRapide& f) {
+  const std::string u = Majuscules(argument);
+  const std::size_t egal = u.find('=');
+  if (egal == std::string::npos) return;
+  const Symbole* variable = ChercheEtiq(m, Trim(u.substr(0, egal)));
+  if (!variable || variable->Genre != Genre::Entier || !m.Valeurs.CelluleValide(variable->Adresse, Genre::Entier))
+    return;
+  const std::string bornes = u.substr(egal + 1);
+  const std::size_t a = Position("TO", bornes);
+  if (a == 0) return;
+  const std::string reste = Copie(bornes, a + 3, 255);
+  std::string limite = reste, pas = "1";
+  if (const std::size_t p = Position("STEP", reste); p != 0) {
+    limite = reste.substr(0, p - 1);
+    pas = Copie(reste, p + 5, 255);
+  }
+  auto lu = ArgumentEntierResolu(m, Trim(pas));
+  if (!lu || !Resout(ArgumentEntierResolu(m, Trim(bornes.substr(0, a - 1))), ArgumentEntierResolu(m, Trim(limite)), f))
+    return;
+  f.Troisieme = std::make_unique<Resolu>(std::move(*lu));
+  f.Cible = variable->Adresse;
+  f.Executer = Pour;
+}
+
 void CompileInstruction(const Machine& m, const LigneAnalysee& a, FormeRapide& f) {
   const std::string_view mot = a.Mot;
   if (mot == "GOTO" || mot == "GOSUB" || mot == "CALL") {
@@ -619,6 +657,8 @@ void CompileInstruction(const Machine& m, const LigneAnalysee& a, FormeRapide& f
     f.Executer = Faire;
   } else if (mot == "LOOP") {
     if (CompileCondition(m, a.Argument, f)) f.Executer = Boucle;
+  } else if (mot == "FOR") {
+    CompileFor(m, a.Argument, f);
   } else if (mot == "NEXT") {
     f.Executer = Suivant;
   } else if (mot == "PRINT") {
