@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Times korvane-run against the Debian interpreters bwbasic and yabasic on the same work:
-# a counted FOR loop of 1,000,000 integer additions, 10,000 string appends, and a WHILE loop
-# of 1,000,000 with a block IF inside. The programs alternate within each round; the script
-# prints, per program, the median wall time of each interpreter and the ratio ours/theirs.
-# RUNS=N sets the number of rounds (default 5).
+# Times korvane-run against the Debian interpreters yabasic and bwbasic on the same work, one
+# program of each kind learners write: FOR loop with integer arithmetic, string built with "+",
+# WHILE loop with a block IF, integer array elements in nested FOR loops, GOSUB / RETURN,
+# CALL of a SUB, MID$ in an assignment then a block IF, REAL arithmetic, DO / LOOP and PRINT#
+# to a file. Each program prints its result; the script checks that the three agree. Within
+# a round the interpreters run one after the other on each program (alternating pairs); the
+# script prints, per program, the median wall time of each and the median of the per-pair
+# ratios ours/theirs. RUNS=N sets the number of rounds (default 5); SANS_BWBASIC=1 leaves out
+# bwbasic, which takes tens of seconds on some of these programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-5}
-programs=(boucle_for chaines while_if)
+programs=(boucle_for chaines while_if tableaux gosub appel mid reels do_loop fichier)
 dir=bench/programmes
+peers=(yabasic)
+[ "${SANS_BWBASIC:-0}" = 1 ] || peers+=(bwbasic)
 
 missing=()
-for p in bwbasic yabasic; do command -v "$p" >/dev/null || missing+=("$p"); done
+for p in "${peers[@]}"; do command -v "$p" >/dev/null || missing+=("$p"); done
 if [ ${#missing[@]} -gt 0 ]; then
   if [ "$(id -u)" -eq 0 ]; then
     apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
@@ -31,27 +37,44 @@ command_for() {  # interpreter program
   esac
 }
 
+# The result a program printed: its last line holding a number, blanks and bwbasic's banner left out.
+result_of() { grep -Eo -- '-?[0-9]+' "$1" | tail -n 1; }
+
 times=$(mktemp)
-trap 'rm -f "$times"' EXIT
+out=$(mktemp)
+trap 'rm -f "$times" "$out" /tmp/korvane-bench.txt /tmp/yabasic-bench.txt /tmp/bwbasic-bench.txt' EXIT
 for ((r = 1; r <= runs; r++)); do
   for prog in "${programs[@]}"; do
-    for interp in korvane yabasic bwbasic; do
+    expected=
+    for interp in korvane "${peers[@]}"; do
       start=$(date +%s%N)
-      $(command_for "$interp" "$prog") </dev/null >/dev/null
+      $(command_for "$interp" "$prog") </dev/null >"$out" 2>&1
       end=$(date +%s%N)
-      echo "$prog $interp $(( (end - start) / 1000 ))" >>"$times"
+      echo "$prog $interp $r $(( (end - start) / 1000 ))" >>"$times"
+      got=$(result_of "$out")
+      if [ -z "$expected" ]; then expected=$got
+      elif [ "$got" != "$expected" ]; then
+        echo "$prog : $interp donne $got, korvane-run $expected" >&2
+        exit 1
+      fi
     done
   done
 done
 
-median() {  # program interpreter -> seconds
-  grep "^$1 $2 " "$times" | awk '{print $3}' | sort -n |
-    awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.4f", m / 1e6}'
+median() { sort -g | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.4f", m}'; }
+seconds() { grep "^$1 $2 " "$times" | awk '{print $4 / 1e6}' | median; }
+ratio() {  # program peer -> median of the per-round ratios korvane / peer
+  join <(grep "^$1 korvane " "$times" | awk '{print $3, $4}' | sort) \
+       <(grep "^$1 $2 " "$times" | awk '{print $3, $4}' | sort) | awk '{print $2 / $3}' | median
 }
 
-printf '%-12s %10s %10s %10s %14s %14s\n' programme korvane yabasic bwbasic korvane/yabasic korvane/bwbasic
+printf '%-12s %10s' programme korvane
+for p in "${peers[@]}"; do printf ' %10s' "$p"; done
+for p in "${peers[@]}"; do printf ' %16s' "korvane/$p"; done
+printf '\n'
 for prog in "${programs[@]}"; do
-  k=$(median "$prog" korvane); y=$(median "$prog" yabasic); b=$(median "$prog" bwbasic)
-  printf '%-12s %9ss %9ss %9ss %14.3f %14.3f\n' "$prog" "$k" "$y" "$b" \
-    "$(awk -v a="$k" -v b="$y" 'BEGIN {print a / b}')" "$(awk -v a="$k" -v b="$b" 'BEGIN {print a / b}')"
+  printf '%-12s %9ss' "$prog" "$(seconds "$prog" korvane)"
+  for p in "${peers[@]}"; do printf ' %9ss' "$(seconds "$prog" "$p")"; done
+  for p in "${peers[@]}"; do printf ' %16.3f' "$(ratio "$prog" "$p")"; done
+  printf '\n'
 done

@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of the typed evaluators.
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,8 +10,29 @@ namespace korvane {
 
 enum class OperateurArith : uint8_t { Aucun, Plus, Moins, Fois, Quotient, Modulo, Division, Puissance };
 
-// Nothing when the operation fails (division by zero, a REAL result out of range).
-[[nodiscard]] std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b);
+// Nothing when the operation fails (division by zero, a REAL result out of range). Loops
+// add and subtract on every turn: the integer operations are inline.
+[[nodiscard]] inline std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b) {
+  using enum OperateurArith;
+  // 32-bit wrap-around: the conversion to a narrower signed type is modular.
+  const auto enroule = [](int64_t valeur) { return static_cast<int32_t>(valeur); };
+  const int64_t x = a;
+  const int64_t y = b;
+  const bool division = operateur == Quotient || operateur == Modulo || operateur == Division;
+  if (division && b == 0) return std::nullopt;
+  switch (operateur) {
+    case Aucun: return a;
+    case Plus: return enroule(x + y);
+    case Moins: return enroule(x - y);
+    case Fois: return enroule(x * y);
+    // In 64 bits INT32_MIN / -1 cannot trap; it wraps like the other operators.
+    case Quotient: return enroule(x / y);
+    case Modulo: return enroule(x % y);
+    case Division: return enroule(static_cast<int64_t>(std::nearbyint(static_cast<long double>(x) / y)));  // halves to even
+    case Puissance: return 0;  // "**" has no result
+  }
+  return 0;
+}
 [[nodiscard]] std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b);
 
 // The longest string a program may build: SPACE$, STRING$ and "+" refuse more with

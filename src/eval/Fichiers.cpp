@@ -89,7 +89,7 @@ void InstrPrintCanal(Machine& m, Instruction& i) {
   }
   if (!Canaux::Valide(numero)) return m.Erreur("Erreur numéro de fichier");
   if (finLigne) operande += kFinLigne;
-  EcritOuEchoue(m, m.Fichiers[numero], operande);
+  EcritCanal(m, numero, operande);
 }
 
 // LPRINT [operand[;]]: the first one starts the printer job that CloseAll ends.
@@ -136,6 +136,8 @@ bool FinDeFichier(Machine& m, int canal) {
   if (!fin) EchecEntreeSortie(MessageEntreeSortie(errno));
   return *fin;
 }
+
+void EcritCanal(Machine& m, int numero, const std::string& texte) { EcritOuEchoue(m, m.Fichiers[numero], texte); }
 
 Fermeture CloseAll(Machine& m) {
   Fermeture fermeture;

@@ -17,6 +17,10 @@ std::span<const MotInstruction> InstructionsFichiers();
 // "LINE INPUT#", upper-cased and trimmed.
 void InstrLineInputCanal(Machine& m, Instruction& i);
 
+// Writes `texte` as it is on channel 1-3 and flushes it; a channel that is not open for
+// writing or a failed write throws, as PRINT# does.
+void EcritCanal(Machine& m, int numero, const std::string& texte);
+
 // End of file of channel 1-3; throws when it is not open for reading or its read fails.
 [[nodiscard]] bool FinDeFichier(Machine& m, int canal);
 

@@ -138,19 +138,24 @@ const std::string& ValeurChaine(const Machine& m, const Resolu& r) {
 }
 
 std::string_view TexteResolu(const Machine& m, const Resolu& r, TamponTexte& tampon) {
-  switch (r.Genre) {
+  if (r.Genre == Sorte::Constante) return r.Texte;
+  return TexteCellule(m, r.Genre, r.Cellule, tampon);
+}
+
+std::string_view TexteCellule(const Machine& m, Resolu::Sorte genre, int32_t cellule, TamponTexte& tampon) {
+  switch (genre) {
     case Sorte::Entier: {
       // Conditions compare INTEGER cells on every turn of a loop: no string is built.
-      const auto fin = std::to_chars(std::begin(tampon.Chiffres), std::end(tampon.Chiffres), m.Valeurs.Entier(r.Cellule));
+      const auto fin = std::to_chars(std::begin(tampon.Chiffres), std::end(tampon.Chiffres), m.Valeurs.Entier(cellule));
       return {tampon.Chiffres, static_cast<std::size_t>(fin.ptr - tampon.Chiffres)};
     }
     case Sorte::Reel:
-      tampon.Reel = FormatReel(m.Valeurs.Reel(r.Cellule), m.SeparateurDecimal);
+      tampon.Reel = FormatReel(m.Valeurs.Reel(cellule), m.SeparateurDecimal);
       return tampon.Reel;
     case Sorte::Chaine:
-      return m.Valeurs.Chaine(r.Cellule);
+      return m.Valeurs.Chaine(cellule);
     case Sorte::Constante:
-      return r.Texte;
+      break;
   }
   return {};
 }

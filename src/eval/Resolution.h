@@ -38,12 +38,15 @@ struct LigneAffectation {
 // Nothing when the closing quote is missing.
 [[nodiscard]] std::optional<std::string> SansGuillemets(std::string texte, bool reduitPaire);
 
-// A constant or the cell of a variable without subscript.
+// A constant or the cell of a variable without subscript. A compiled line also keeps array
+// elements here (`Element`), which only it reads: Cellule is then the array's first cell.
 struct Resolu {
   enum class Sorte : uint8_t { Constante, Entier, Reel, Chaine };
   Sorte Genre = Sorte::Constante;
+  bool Element = false;
   int32_t Cellule = 0;
-  int32_t Entier = 0;  // a constant's value, for the terms of its kind
+  int32_t Entier = 0;  // a constant's value, for the terms of its kind; an element's fixed offset
+  int32_t Indice = 0;  // an element's subscript: this INTEGER cell's value minus 1, or Entier when 0
   double Reel = 0;
   std::string Texte;   // a constant's value text
 };
@@ -80,5 +83,7 @@ struct TamponTexte {
 };
 // The value text of an operand, valid while `tampon` and the operand's cell are.
 std::string_view TexteResolu(const Machine& m, const Resolu& r, TamponTexte& tampon);
+// The value text of cell `cellule` of the store of a variable of kind `genre`.
+std::string_view TexteCellule(const Machine& m, Resolu::Sorte genre, int32_t cellule, TamponTexte& tampon);
 
 }  // namespace korvane

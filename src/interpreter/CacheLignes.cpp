@@ -20,7 +20,7 @@ CacheLignes::EtatLigne& CacheLignes::EtatDe(std::size_t position) {
   return etats_[position];
 }
 
-const CacheLignes::Entree& CacheLignes::Lit(int index, const Machine& m) {
+const CacheLignes::Entree& CacheLignes::LitTexte(int index, const Machine& m) {
   const auto position = static_cast<std::size_t>(index);
   if (position >= entrees_.size()) entrees_.resize(position + 1);
   const EtatLigne etat = EtatDe(position);
@@ -56,9 +56,15 @@ void CacheLignes::Analyse(std::size_t position, const Machine& m) {
     return;
   }
   FormeRapide forme;
-  CompileFormeRapide(m, analyse, forme);
+  if (compile_) CompileFormeRapide(m, analyse, forme);
   if (forme.Executer) entree = std::make_unique<Entree>(std::move(forme));
   else entree = std::make_unique<Entree>(std::move(analyse));
+}
+
+LigneAnalysee CacheLignes::Relit(int index) const {
+  std::string texte;
+  programme_.LitLigne(index, texte);
+  return AnalyseLigne(SansMarqueur(texte));
 }
 
 uint8_t CacheLignes::Partenaires(int index) {

@@ -22,12 +22,25 @@ class CacheLignes {
   using Entree = std::variant<LigneAnalysee, FormeRapide>;
 
   // The program's revision is read once, since the text cannot change while a run executes.
-  explicit CacheLignes(const Programme& programme) : programme_(programme), revision_(programme.Revision()) {}
+  // Without `compile` every line runs through its text (tests compare the two ways).
+  explicit CacheLignes(const Programme& programme, bool compile = true)
+      : programme_(programme), revision_(programme.Revision()), compile_(compile) {}
 
   // Line `index` of the program, analysed and compiled against `m`'s symbols; read again
   // when the host gives no revision and its text changed. The reference stays valid while
   // other lines are read.
-  const Entree& Lit(int index, const Machine& m);
+  const Entree& Lit(int index, const Machine& m) {
+    const auto position = static_cast<std::size_t>(index);
+    // With a revision a line already read is its entry: a few instructions per line run.
+    if (revision_ && position < etats_.size() && etats_[position].Analysee)
+      return entrees_[position] ? *entrees_[position] : rien_;
+    return LitTexte(index, m);
+  }
+  // Whether the text stays as it is for the whole run, so that what is found in it once
+  // (a partner line) can be kept.
+  [[nodiscard]] bool Fige() const { return revision_.has_value(); }
+  // Line `index` analysed afresh, for a compiled line that leaves a case to its text.
+  [[nodiscard]] LigneAnalysee Relit(int index) const;
   // Whether line `index`, as last read by Lit, starts with the breakpoint marker.
   [[nodiscard]] bool PointArret(int index) const { return etats_[static_cast<std::size_t>(index)].PointArret; }
   // The partners (kNext, kWend...) line `index` can be.
@@ -43,6 +56,7 @@ class CacheLignes {
     uint8_t Partenaires : 5;
   };
 
+  const Entree& LitTexte(int index, const Machine& m);
   EtatLigne& EtatDe(std::size_t position);
   void Analyse(std::size_t position, const Machine& m);
 
@@ -51,6 +65,7 @@ class CacheLignes {
   std::vector<std::unique_ptr<Entree>> entrees_;  // none for a line that does nothing
   std::vector<std::string> sources_;              // the texts read, when there is no revision
   std::optional<uint64_t> revision_;
+  bool compile_;
   std::string tampon_;
   const Entree rien_;
 };

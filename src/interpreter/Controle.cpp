@@ -14,24 +14,10 @@ namespace korvane {
 
 namespace {
 
-// The first line from `depuis` on that can be one of the partners `cherches`, or -1. Only
-// lines of the text are read, whatever `depuis` holds (it may come from a stray stack entry).
-int ChercheLigne(CacheLignes& lignes, int64_t depuis, uint8_t cherches) {
-  for (int64_t k = std::max<int64_t>(depuis, 0); k < lignes.NbLignes(); ++k) {
-    const int index = static_cast<int>(k);
-    if (lignes.Partenaires(index) & cherches) return index;
-  }
-  return -1;
-}
-
 // The line of the label or SUB `nom` when it has kind `attendu`, otherwise -1.
 int32_t LigneCible(const Machine& m, const std::string& nom, Genre attendu) {
   const Symbole* s = ChercheEtiq(m, nom);
   return s && s->Adresse >= 0 && s->Genre == attendu ? s->Adresse : -1;
-}
-
-int32_t LigneEtiquette(const Machine& m, const std::string& argument) {
-  return LigneCible(m, Majuscules(Trim(argument)) + ":", Genre::Etiquette);
 }
 
 // The text from the 1-based position `position` + `decalage` on, trimmed: what follows a
@@ -84,7 +70,7 @@ void InstrGosub(Machine& m, Instruction& i) {
 void InstrReturn(Machine& m, Instruction& i) { Retour(m, i.Ligne); }
 
 void InstrCall(Machine& m, Instruction& i) {
-  const int32_t cible = LigneCible(m, Majuscules(Trim(i.Argument)), Genre::Sub);
+  const int32_t cible = LigneSub(m, i.Argument);
   if (cible < 0) return m.Erreur("Sub non trouvé");
   // As in GOSUB, a failed push has reported itself and the run stops on the target.
   static_cast<void>(Empile(m, i.Ligne));
@@ -201,6 +187,22 @@ constexpr MotInstruction kInstructions[] = {
 };
 
 }  // namespace
+
+int ChercheLigne(CacheLignes& lignes, int64_t depuis, uint8_t cherches) {
+  for (int64_t k = std::max<int64_t>(depuis, 0); k < lignes.NbLignes(); ++k) {
+    const int index = static_cast<int>(k);
+    if (lignes.Partenaires(index) & cherches) return index;
+  }
+  return -1;
+}
+
+int32_t LigneEtiquette(const Machine& m, const std::string& argument) {
+  return LigneCible(m, Majuscules(Trim(argument)) + ":", Genre::Etiquette);
+}
+
+int32_t LigneSub(const Machine& m, const std::string& argument) {
+  return LigneCible(m, Majuscules(Trim(argument)), Genre::Sub);
+}
 
 void Retour(Machine& m, int& Ligne) {
   if (const auto retour = Depile(m)) Ligne = *retour;

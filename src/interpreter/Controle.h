@@ -25,6 +25,14 @@ inline constexpr uint8_t kNext = 1, kWend = 2, kLoop = 4, kFinSi = 8, kSinonOuFi
 // trimmed, upper-cased.
 uint8_t PartenairesDe(const std::string& u);
 
+// The first line from `depuis` on that can be one of the partners `cherches`, or -1. Only
+// lines of the text are read, whatever `depuis` holds (it may come from a stray stack entry).
+int ChercheLigne(CacheLignes& lignes, int64_t depuis, uint8_t cherches);
+
+// The line of the label named by `argument` (GOTO, GOSUB) or of the SUB (CALL), or -1.
+int32_t LigneEtiquette(const Machine& m, const std::string& argument);
+int32_t LigneSub(const Machine& m, const std::string& argument);
+
 // END SUB and RETURN: back to the line after the call.
 void Retour(Machine& m, int& Ligne);
 

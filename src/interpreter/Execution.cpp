@@ -58,7 +58,7 @@ void ExecLigne(Machine& m, const Programme& programme, std::string ligne, int& L
   ExecuteAnalysee(m, lignes, AnalyseLigne(std::move(ligne)), Ligne);
 }
 
-void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, const int& pas) {
+void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, const int& pas, bool compile) {
   using Horloge = std::chrono::steady_clock;
 
   const bool continuation = debut != 0;
@@ -68,7 +68,7 @@ void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, con
     resultat = m.Etat;
     return;
   }
-  CacheLignes lignes(programme);
+  CacheLignes lignes(programme, compile);
   if (!continuation) {
     if (const auto ligneErreur = PreAnalyse(m, programme)) {
       resultat = m.Etat;

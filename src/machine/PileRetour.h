@@ -25,6 +25,11 @@ class PileRetour {
     return entrees_[static_cast<std::size_t>(--hauteur_)];
   }
   int Hauteur() const { return hauteur_; }
+  // The top `n` entries from the bottom up, or null when fewer are held: a NEXT that loops
+  // again leaves its four entries as they are.
+  [[nodiscard]] int32_t* Sommet(int n) { return hauteur_ >= n ? entrees_.data() + (hauteur_ - n) : nullptr; }
+  // Takes off `n` entries, which Sommet has shown to be there.
+  void Retire(int n) { hauteur_ -= n; }
   // From the bottom up.
   std::span<const int32_t> Contenu() const { return std::span(entrees_).first(static_cast<std::size_t>(hauteur_)); }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 namespace korvane {
 namespace {
 
@@ -47,6 +50,29 @@ TEST(ArrondiReel6, RangeLimits) {
   EXPECT_TRUE(ArrondiReel6(1.7E38L));
   EXPECT_FALSE(ArrondiReel6(1.8E38L));      // too large fails
   EXPECT_FALSE(ArrondiReel6(-1E39L));
+}
+
+// Halfway cases go to the even significand; a carry out of the top bit moves to the next power.
+TEST(ArrondiReel6, RoundsHalfwayToEven) {
+  const long double un = 1.0L;
+  EXPECT_EQ(ArrondiReel6(un + std::ldexp(1.0L, -40)), 1.0);                        // tie, even below
+  EXPECT_EQ(ArrondiReel6(un + 3 * std::ldexp(1.0L, -40)), 1.0 + std::ldexp(1.0, -38));  // tie, even above
+  EXPECT_EQ(ArrondiReel6(2.0L - std::ldexp(1.0L, -45)), 2.0);                      // carry
+  EXPECT_EQ(ArrondiReel6(-(un + std::ldexp(1.0L, -39) + std::ldexp(1.0L, -60))), -(1.0 + std::ldexp(1.0, -39)));
+}
+
+// Whatever the way the significand is cut, it is the nearest value with 40 significant bits.
+TEST(ArrondiReel6, AgreesWithTheFortyBitGrid) {
+  std::mt19937_64 alea(7);
+  std::uniform_int_distribution<int> exposants(-120, 120);
+  for (int i = 0; i < 20000; ++i) {
+    const long double valeur =
+        std::ldexp(static_cast<long double>(alea()) * (alea() % 2 ? 1 : -1), exposants(alea) - 64);
+    int exposant = 0;
+    const long double mantisse = std::frexp(valeur, &exposant);
+    const long double attendue = std::ldexp(std::nearbyint(std::ldexp(mantisse, 40)), exposant - 40);
+    ASSERT_EQ(ArrondiReel6(valeur), static_cast<double>(attendue)) << static_cast<double>(valeur);
+  }
 }
 
 TEST(ArrondiReel6, KeepsFortyBitsOfSignificand) {

@@ -1,0 +1,13 @@
+DIM I AS INTEGER
+DIM L$ AS STRING
+DIM F$ AS STRING
+F$ = "/tmp/korvane-bench.txt"
+OPEN "O",1,F$
+FOR I = 1 TO 100000
+PRINT# 1,I
+NEXT
+CLOSE# 1
+OPEN "I",1,F$
+LINE INPUT# 1,L$
+PRINT L$
+END
