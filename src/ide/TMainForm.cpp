@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTextDocument>
 #include <QVariant>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -126,6 +127,8 @@ TMainForm::TMainForm(BoitesMessage& messages, DialoguesEditeur& dialogues, Sorti
   setCentralWidget(centre);
 
   CreeMenus();
+  AjouteAnnulation();
+  AjouteRaccourcis();
   CreeBoutons(speedPanel);
 
   connect(zone_, &QMdiArea::subWindowActivated, this, &TMainForm::Active);
@@ -319,6 +322,7 @@ void TMainForm::CreeMenus() {
       if (article.action) connect(action, &QAction::triggered, this, article.action);
     }
     if (description.titre == std::string_view("Fe&nêtre")) menuFenetre_ = menu;
+    if (description.titre == std::string_view("&Edition")) menuEdition_ = menu;
   }
   Commande(QStringLiteral("Pasapas"))->setCheckable(true);
   connect(menuFenetre_, &QMenu::aboutToShow, this, &TMainForm::RemplitMenuFenetre);
@@ -399,6 +403,76 @@ void TMainForm::UpdateMenuItems() {
         ->setEnabled(Commande(QString::fromLatin1(description.commande))->isEnabled());
   // An activation turns step mode off: the check mark says so.
   Commande(QStringLiteral("Pasapas"))->setChecked(atelier_.Controle().PasAPas == 1);
+  SuitEditeurActif();
+}
+
+void TMainForm::AjouteRaccourcis() {
+  struct Raccourci {
+    const char* commande;
+    QList<QKeySequence> touches;
+    // A document command works from every Korvane window, as the function keys do; an
+    // editing key belongs to the window that has the keyboard.
+    Qt::ShortcutContext portee;
+  };
+  const Raccourci raccourcis[] = {
+      {"FileNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}, Qt::ApplicationShortcut},
+      {"FileOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}, Qt::ApplicationShortcut},
+      {"FileSaveItem", {QKeySequence(Qt::CTRL | Qt::Key_S)}, Qt::ApplicationShortcut},
+      {"FileSaveAsItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, Qt::ApplicationShortcut},
+      {"Imprimer1", {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::ApplicationShortcut},
+      {"Rechercher1", {QKeySequence(Qt::CTRL | Qt::Key_F)}, Qt::ApplicationShortcut},
+      {"Remplacer1", {QKeySequence(Qt::CTRL | Qt::Key_H)}, Qt::ApplicationShortcut},
+      {"Annulerlafrappe1", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, Qt::WindowShortcut},
+      {"Rtablir1", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+       Qt::WindowShortcut},
+      {"Toutslectionner1", {QKeySequence(Qt::CTRL | Qt::Key_A)}, Qt::WindowShortcut},
+  };
+  for (const Raccourci& raccourci : raccourcis) {
+    QAction* action = Commande(QString::fromLatin1(raccourci.commande));
+    action->setShortcuts(raccourci.touches);
+    action->setShortcutContext(raccourci.portee);
+  }
+}
+
+void TMainForm::AjouteAnnulation() {
+  const auto cree = [this](const char* nom, const char* texte, const char* aide, void (QPlainTextEdit::*geste)()) {
+    auto* action = new QAction(Texte(texte), menuEdition_);
+    action->setObjectName(QString::fromLatin1(nom));
+    action->setStatusTip(Texte(aide));
+    connect(action, &QAction::triggered, this, [this, geste] {
+      if (TEditeur* editeur = EditeurActif(); editeur != nullptr && !editeur->ExecutionEnCours())
+        (editeur->Memo1()->*geste)();
+    });
+    return action;
+  };
+  QAction* premier = menuEdition_->actions().value(0);
+  menuEdition_->insertActions(premier, {cree("Annulerlafrappe1", "&Annuler la frappe", "Annuler la dernière modification",
+                                             &QPlainTextEdit::undo),
+                                        cree("Rtablir1", "&Rétablir", "Rétablir la modification annulée",
+                                             &QPlainTextEdit::redo)});
+  menuEdition_->insertSeparator(premier);
+}
+
+void TMainForm::SuitEditeurActif() {
+  const TEditeur* actif = EditeurActif();
+  colmemo::TColorMemo* memo = actif != nullptr ? actif->Memo1() : nullptr;
+  if (memo != memoSuivi_) {
+    if (memoSuivi_ != nullptr) disconnect(memoSuivi_, nullptr, this, nullptr);
+    memoSuivi_ = memo;
+    if (memo != nullptr) {
+      connect(memo, &QPlainTextEdit::undoAvailable, this, &TMainForm::MetAJourAnnulation);
+      connect(memo, &QPlainTextEdit::redoAvailable, this, &TMainForm::MetAJourAnnulation);
+    }
+  }
+  MetAJourAnnulation();
+}
+
+void TMainForm::MetAJourAnnulation() {
+  const TEditeur* actif = EditeurActif();
+  const QTextDocument* document =
+      actif != nullptr && !actif->ExecutionEnCours() ? actif->Memo1()->document() : nullptr;
+  Commande(QStringLiteral("Annulerlafrappe1"))->setEnabled(document != nullptr && document->isUndoAvailable());
+  Commande(QStringLiteral("Rtablir1"))->setEnabled(document != nullptr && document->isRedoAvailable());
 }
 
 void TMainForm::Timer1Timer() { panel2_->setText(QLocale().toString(heure_(), FormatHeure(QLocale()))); }

@@ -59,6 +59,8 @@ class TMainForm : public QMainWindow {
   QMdiArea* Zone() const { return zone_; }
   QLabel* StatusLine() const { return statusLine_; }
   QLabel* Panel2() const { return panel2_; }
+  // The caret's line and column in the active editor window.
+  QLabel* PanelPosition() const { return panelPosition_; }
   QTimer* Timer1() const { return timer1_; }
   Atelier& Application() { return atelier_; }
   TAide& Aide() { return aide_; }
@@ -89,6 +91,13 @@ class TMainForm : public QMainWindow {
   void WindowCascadeItemClick();
   void WindowArrangeItemClick();
   void WindowMinimizeItemClick();
+  // The keys every editor has, beside the description's own.
+  void AjouteRaccourcis();
+  // "Annuler la frappe" and "Rétablir" at the top of the Edition menu.
+  void AjouteAnnulation();
+  // Follows the active editor's undo history and caret, run by UpdateMenuItems.
+  void SuitEditeurActif();
+  void MetAJourAnnulation();
 
   BoitesMessage& messages_;
   DialoguesEditeur& dialogues_;
@@ -104,6 +113,9 @@ class TMainForm : public QMainWindow {
   QLabel* panel2_ = nullptr;
   QTimer* timer1_;
   QMenu* menuFenetre_ = nullptr;
+  QMenu* menuEdition_ = nullptr;
+  QLabel* panelPosition_ = nullptr;
+  QPointer<colmemo::TColorMemo> memoSuivi_;
   std::vector<QAction*> listeFenetres_;
   QPointer<QMdiSubWindow> courante_;
   QString repDepart_;

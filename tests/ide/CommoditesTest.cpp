@@ -1,0 +1,129 @@
+// What every editor offers beside the described menus: the standard keys, undo and redo
+// items, the caret's position, zoom and opening files by dropping them.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "ide/BancEditeur.h"
+#include "ide/TMainForm.h"
+#include "screen/TForm3.h"
+
+namespace korvane {
+namespace {
+
+using test::FauxDialogues;
+using test::MessagesNotes;
+
+struct Poste {
+  Poste() { fenetre.show(); }
+  ~Poste() {
+    dialogues.Choix = Reponse::Non;
+    fenetre.close();
+  }
+
+  QAction* Commande(const char* nom) const { return fenetre.Commande(QString::fromLatin1(nom)); }
+
+  MessagesNotes messages;
+  FauxDialogues dialogues;
+  QTemporaryDir dossier;
+  TMainForm fenetre{messages, dialogues, SortieImpression{false, dossier.path()}};
+};
+
+struct Raccourci {
+  const char* commande;
+  QKeySequence touche;
+};
+
+const Raccourci kRaccourcis[] = {
+    {"FileNewItem", QKeySequence(Qt::CTRL | Qt::Key_N)},
+    {"FileOpenItem", QKeySequence(Qt::CTRL | Qt::Key_O)},
+    {"FileSaveItem", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"FileSaveAsItem", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+    {"Imprimer1", QKeySequence(Qt::CTRL | Qt::Key_P)},
+    {"Rechercher1", QKeySequence(Qt::CTRL | Qt::Key_F)},
+    {"Remplacer1", QKeySequence(Qt::CTRL | Qt::Key_H)},
+    {"Annulerlafrappe1", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    {"Rtablir1", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+    {"Rtablir1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+    {"Toutslectionner1", QKeySequence(Qt::CTRL | Qt::Key_A)},
+    // The description's own keys stay where they were.
+    {"CutItem", QKeySequence(Qt::CTRL | Qt::Key_X)},
+    {"CopyItem", QKeySequence(Qt::CTRL | Qt::Key_C)},
+    {"PasteItem", QKeySequence(Qt::CTRL | Qt::Key_V)},
+    {"Continuer1", QKeySequence(Qt::Key_F3)},
+    {"subs1", QKeySequence(Qt::Key_F2)},
+    {"Excuter1", QKeySequence(Qt::Key_F9)},
+    {"Pointdarrt1", QKeySequence(Qt::Key_F5)},
+    {"Continuer2", QKeySequence(Qt::Key_F7)},
+};
+
+TEST(Commodites, EachKeyCallsItsMenuItemAndNoOther) {
+  Poste p;
+  std::map<QString, QStringList> parTouche;
+  for (const QAction* action : p.fenetre.menuBar()->findChildren<QAction*>())
+    for (const QKeySequence& touche : action->shortcuts()) parTouche[touche.toString()] << action->objectName();
+  for (const Raccourci& raccourci : kRaccourcis)
+    EXPECT_EQ(parTouche[raccourci.touche.toString()], QStringList(QString::fromLatin1(raccourci.commande)))
+        << raccourci.touche.toString().toStdString();
+  EXPECT_EQ(parTouche.size(), std::size(kRaccourcis));
+}
+
+TEST(Commodites, TheDocumentKeysWorkFromTheRunWindow) {
+  Poste p;
+  TForm3& ecran = p.fenetre.Application().Hote().Fenetre();
+  ecran.show();
+  ecran.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&ecran));
+  QTest::keyClick(&ecran, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(p.fenetre.Editeurs().size(), 1u);
+  ecran.close();
+}
+
+TEST(Commodites, UndoAndRedoItemsLeadTheEditMenuAndFollowTheActiveEditor) {
+  Poste p;
+  QMenu* menu = qobject_cast<QMenu*>(p.Commande("CutItem")->associatedObjects().value(0));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->actions().value(0), p.Commande("Annulerlafrappe1"));
+  EXPECT_EQ(menu->actions().value(1), p.Commande("Rtablir1"));
+  EXPECT_EQ(menu->actions().value(0)->text(), QStringLiteral("&Annuler la frappe"));
+  EXPECT_EQ(menu->actions().value(1)->text(), QStringLiteral("&Rétablir"));
+  const auto etat = [&p] {
+    return QString::fromLatin1("%1%2").arg(p.Commande("Annulerlafrappe1")->isEnabled() ? 'A' : '-')
+        .arg(p.Commande("Rtablir1")->isEnabled() ? 'R' : '-');
+  };
+  EXPECT_EQ(etat(), QStringLiteral("--"));
+
+  TEditeur& premier = *p.fenetre.FileNewItemClick();
+  EXPECT_EQ(etat(), QStringLiteral("--"));
+  QTest::keyClicks(premier.Memo1(), QStringLiteral("PRINT 1"));
+  EXPECT_EQ(etat(), QStringLiteral("A-"));
+  p.Commande("Annulerlafrappe1")->trigger();
+  EXPECT_FALSE(premier.Memo1()->toPlainText().contains(QStringLiteral("PRINT")));
+  EXPECT_EQ(etat(), QStringLiteral("-R"));
+
+  p.fenetre.FileNewItemClick();
+  EXPECT_EQ(etat(), QStringLiteral("--"));
+  p.fenetre.Zone()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(premier.parentWidget()));
+  EXPECT_EQ(etat(), QStringLiteral("-R"));
+  p.Commande("Rtablir1")->trigger();
+  EXPECT_TRUE(premier.Memo1()->toPlainText().contains(QStringLiteral("PRINT 1")));
+  EXPECT_EQ(etat(), QStringLiteral("A-"));
+
+  // The keys, in the editor that has the keyboard.
+  p.fenetre.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.fenetre));
+  for (const QKeyCombination retablir : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+    QTest::keyClick(premier.Memo1(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(etat(), QStringLiteral("-R"));
+    QTest::keyClick(premier.Memo1(), retablir.key(), retablir.keyboardModifiers());
+    EXPECT_EQ(etat(), QStringLiteral("A-"));
+  }
+}
+
+}  // namespace
+}  // namespace korvane
