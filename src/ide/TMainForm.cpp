@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVariant>
 #include <QVBoxLayout>
@@ -80,6 +81,11 @@ QLabel* Panneau(QWidget* parent) {
   auto* panneau = new QLabel(parent);
   panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   return panneau;
+}
+
+// The caret's place as the status bar shows it, both counted from 1.
+QString TextePosition(int ligne, int colonne) {
+  return QStringLiteral("Ligne %1, col. %2").arg(ligne).arg(colonne);
 }
 
 }  // namespace
@@ -164,8 +170,18 @@ QWidget* TMainForm::CreeBarreEtat() {
   panel2_->setAlignment(Qt::AlignCenter);
   panel2_->setFixedWidth(76);
   rangee->addWidget(statusLine_, 1);
+  rangee->addWidget(CreePanneauPosition(panel1));
   rangee->addWidget(panel2_);
   return panel1;
+}
+
+QLabel* TMainForm::CreePanneauPosition(QWidget* parent) {
+  panelPosition_ = Panneau(parent);
+  panelPosition_->setObjectName(QStringLiteral("PanelPosition"));
+  panelPosition_->setAlignment(Qt::AlignCenter);
+  const int marges = 2 * (panelPosition_->frameWidth() + panelPosition_->margin()) + 8;
+  panelPosition_->setFixedWidth(panelPosition_->fontMetrics().horizontalAdvance(TextePosition(99999, 9999)) + marges);
+  return panelPosition_;
 }
 
 void TMainForm::CreeMenus() {
@@ -462,9 +478,20 @@ void TMainForm::SuitEditeurActif() {
     if (memo != nullptr) {
       connect(memo, &QPlainTextEdit::undoAvailable, this, &TMainForm::MetAJourAnnulation);
       connect(memo, &QPlainTextEdit::redoAvailable, this, &TMainForm::MetAJourAnnulation);
+      connect(memo, &QPlainTextEdit::cursorPositionChanged, this, &TMainForm::MetAJourPosition);
     }
   }
   MetAJourAnnulation();
+  MetAJourPosition();
+}
+
+void TMainForm::MetAJourPosition() {
+  if (memoSuivi_ == nullptr) {
+    panelPosition_->clear();
+    return;
+  }
+  const QTextCursor curseur = memoSuivi_->textCursor();
+  panelPosition_->setText(TextePosition(curseur.blockNumber() + 1, curseur.positionInBlock() + 1));
 }
 
 void TMainForm::MetAJourAnnulation() {

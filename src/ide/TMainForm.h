@@ -77,6 +77,7 @@ class TMainForm : public QMainWindow {
   void CreeMenus();
   void CreeBoutons(QWidget* panneau);
   QWidget* CreeBarreEtat();
+  QLabel* CreePanneauPosition(QWidget* parent);
   TEditeur* AjouteEditeur(const QString& titre);
   void Active(QMdiSubWindow* fenetre);
   std::vector<QMdiSubWindow*> FenetresOuvertes() const;
@@ -98,6 +99,7 @@ class TMainForm : public QMainWindow {
   // Follows the active editor's undo history and caret, run by UpdateMenuItems.
   void SuitEditeurActif();
   void MetAJourAnnulation();
+  void MetAJourPosition();
 
   BoitesMessage& messages_;
   DialoguesEditeur& dialogues_;

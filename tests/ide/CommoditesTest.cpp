@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "ide/BancDialogues.h"
 #include "ide/BancEditeur.h"
 #include "ide/TMainForm.h"
 #include "screen/TForm3.h"
@@ -123,6 +124,33 @@ TEST(Commodites, UndoAndRedoItemsLeadTheEditMenuAndFollowTheActiveEditor) {
     QTest::keyClick(premier.Memo1(), retablir.key(), retablir.keyboardModifiers());
     EXPECT_EQ(etat(), QStringLiteral("A-"));
   }
+}
+
+TEST(Commodites, TheStatusBarShowsTheCaretsLineAndColumnAndTheLineAStepStopsOn) {
+  Poste p;
+  const QLabel& position = *p.fenetre.PanelPosition();
+  EXPECT_EQ(position.text(), QString());
+  TEditeur& premier = *p.fenetre.FileNewItemClick();
+  EXPECT_EQ(position.text(), QStringLiteral("Ligne 5, col. 1"));
+  QTest::keyClicks(premier.Memo1(), QStringLiteral("A = 1"));
+  EXPECT_EQ(position.text(), QStringLiteral("Ligne 5, col. 6"));
+
+  TEditeur& second = *p.fenetre.FileNewItemClick();
+  second.Memo1()->moveCursor(QTextCursor::Start);
+  EXPECT_EQ(position.text(), QStringLiteral("Ligne 1, col. 1"));
+  p.fenetre.Zone()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(premier.parentWidget()));
+  EXPECT_EQ(position.text(), QStringLiteral("Ligne 5, col. 6"));
+
+  premier.Memo1()->setPlainText(QStringLiteral("DIM A AS INTEGER\nA = 1\nA = 2\n"));
+  premier.Memo1()->moveCursor(QTextCursor::End);
+  p.Commande("Pasapas")->trigger();
+  p.Commande("Excuter1")->trigger();
+  EXPECT_EQ(position.text(), QStringLiteral("Ligne 2, col. 1"));
+  p.fenetre.Application().Hote().Fenetre().close();
+
+  p.dialogues.Choix = Reponse::Non;
+  for (QMdiSubWindow* fenetre : p.fenetre.Zone()->subWindowList()) fenetre->close();
+  EXPECT_EQ(position.text(), QString());
 }
 
 }  // namespace
