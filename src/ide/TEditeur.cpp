@@ -14,6 +14,7 @@
 
 #include "base/EchecExecution.h"
 #include "colmemo/EditorRules.h"
+#include "ide/ZoomMemo.h"
 #include "screen/ClavierQt.h"
 #include "screen/TexteQt.h"
 
@@ -54,6 +55,7 @@ TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(memo_);
   memo_->setFont(PoliceEditeur());
+  new ZoomMemo(*memo_, *this);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

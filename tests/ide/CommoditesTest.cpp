@@ -7,7 +7,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "ide/BancDialogues.h"
 #include "ide/BancEditeur.h"
@@ -151,6 +153,43 @@ TEST(Commodites, TheStatusBarShowsTheCaretsLineAndColumnAndTheLineAStepStopsOn) 
   p.dialogues.Choix = Reponse::Non;
   for (QMdiSubWindow* fenetre : p.fenetre.Zone()->subWindowList()) fenetre->close();
   EXPECT_EQ(position.text(), QString());
+}
+
+TEST(Commodites, EachEditorWindowZoomsWithTheKeysAndTheWheelAndForgetsItOnClosing) {
+  Poste p;
+  TEditeur& premier = *p.fenetre.FileNewItemClick();
+  QPlainTextEdit& memo = *premier.Memo1();
+  p.fenetre.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.fenetre));
+  const qreal initiale = memo.font().pointSizeF();
+  const auto taille = [&memo, initiale] { return memo.font().pointSizeF() - initiale; };
+  const auto tourne = [&memo](int huitiemes, Qt::KeyboardModifiers modificateurs) {
+    const QPointF centre = memo.viewport()->rect().center();
+    QWheelEvent roue(centre, memo.viewport()->mapToGlobal(centre), {}, QPoint(0, huitiemes), Qt::NoButton,
+                     modificateurs, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(memo.viewport(), &roue);
+  };
+  const std::pair<QKeyCombination, qreal> touches[] = {{Qt::CTRL | Qt::Key_Plus, 1}, {Qt::CTRL | Qt::Key_Equal, 2},
+                                                       {Qt::CTRL | Qt::Key_Minus, 1}, {Qt::CTRL | Qt::Key_0, 0}};
+  for (const auto& [touche, attendue] : touches) {
+    QTest::keyClick(&memo, touche.key(), touche.keyboardModifiers());
+    EXPECT_EQ(taille(), attendue) << QKeySequence(touche).toString().toStdString();
+  }
+  tourne(120, Qt::ControlModifier);
+  EXPECT_EQ(taille(), 1);
+  tourne(60, Qt::ControlModifier);
+  tourne(60, Qt::ControlModifier);
+  EXPECT_EQ(taille(), 2);
+  tourne(-120, Qt::ControlModifier);
+  EXPECT_EQ(taille(), 1);
+  tourne(-120, Qt::NoModifier);
+  EXPECT_EQ(taille(), 1);
+
+  TEditeur& second = *p.fenetre.FileNewItemClick();
+  EXPECT_EQ(second.Memo1()->font().pointSizeF(), initiale);
+  p.dialogues.Choix = Reponse::Non;
+  premier.parentWidget()->close();
+  EXPECT_EQ(p.fenetre.FileNewItemClick()->Memo1()->font().pointSizeF(), initiale);
 }
 
 }  // namespace
