@@ -1,6 +1,9 @@
 #include "ide/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -83,6 +86,18 @@ QLabel* Panneau(QWidget* parent) {
   return panneau;
 }
 
+// The .bas and .txt files among what is dragged, in their order.
+QStringList ProgrammesDeposes(const QMimeData* donnees) {
+  QStringList chemins;
+  if (donnees == nullptr) return chemins;
+  for (const QUrl& url : donnees->urls()) {
+    const QString chemin = url.toLocalFile();
+    const QString suffixe = QFileInfo(chemin).suffix().toLower();
+    if (!chemin.isEmpty() && (suffixe == QLatin1String("bas") || suffixe == QLatin1String("txt"))) chemins << chemin;
+  }
+  return chemins;
+}
+
 // The caret's place as the status bar shows it, both counted from 1.
 QString TextePosition(int ligne, int colonne) {
   return QStringLiteral("Ligne %1, col. %2").arg(ligne).arg(colonne);
@@ -118,6 +133,7 @@ TMainForm::TMainForm(BoitesMessage& messages, DialoguesEditeur& dialogues, Sorti
       timer1_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Korvane"));
   resize(513, 348);
+  setAcceptDrops(true);
 
   auto* centre = new QWidget;
   auto* pile = new QVBoxLayout(centre);
@@ -511,6 +527,8 @@ TEditeur* TMainForm::AjouteEditeur(const QString& titre) {
   const QSize taille = editeur->size();
   QMdiSubWindow* fenetre = zone_->addSubWindow(editeur);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
+  // A file dropped on the text opens too, instead of its name being typed in.
+  editeur->Memo1()->viewport()->installEventFilter(this);
   fenetre->resize(taille);
   // Not shown yet, the new window is not among the open ones.
   fenetre->move(PositionEnCascade(static_cast<int>(FenetresOuvertes().size()), *fenetre));
@@ -624,6 +642,39 @@ void TMainForm::RemplitMenuFenetre() {
     });
     listeFenetres_.push_back(action);
   }
+}
+
+bool TMainForm::Depot(QEvent* evenement) {
+  const auto type = evenement->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto& depot = static_cast<QDropEvent&>(*evenement);
+  // Copied only: a file manager must never take a move as done and delete the file.
+  const QStringList chemins = ProgrammesDeposes(depot.mimeData());
+  if (chemins.isEmpty() || !depot.possibleActions().testFlag(Qt::CopyAction)) return false;
+  depot.setDropAction(Qt::CopyAction);
+  depot.accept();
+  // Once the drop is over: opening may show a message box, which must not hold the drag.
+  if (type == QEvent::Drop)
+    QTimer::singleShot(0, this, [this, chemins] {
+      for (const QString& chemin : chemins) Ouvre(chemin);
+    });
+  return true;
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* evenement) {
+  if (!Depot(evenement)) QMainWindow::dragEnterEvent(evenement);
+}
+
+void TMainForm::dragMoveEvent(QDragMoveEvent* evenement) {
+  if (!Depot(evenement)) QMainWindow::dragMoveEvent(evenement);
+}
+
+void TMainForm::dropEvent(QDropEvent* evenement) {
+  if (!Depot(evenement)) QMainWindow::dropEvent(evenement);
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* evenement) {
+  return Depot(evenement) || QMainWindow::eventFilter(objet, evenement);
 }
 
 bool TMainForm::event(QEvent* evenement) {

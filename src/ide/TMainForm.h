@@ -71,6 +71,11 @@ class TMainForm : public QMainWindow {
   bool event(QEvent* evenement) override;
   void showEvent(QShowEvent* evenement) override;
   void closeEvent(QCloseEvent* evenement) override;
+  // Program files dropped on the window, its editors included, open as Fichier > Ouvrir does.
+  void dragEnterEvent(QDragEnterEvent* evenement) override;
+  void dragMoveEvent(QDragMoveEvent* evenement) override;
+  void dropEvent(QDropEvent* evenement) override;
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
   struct Article;
@@ -100,6 +105,8 @@ class TMainForm : public QMainWindow {
   void SuitEditeurActif();
   void MetAJourAnnulation();
   void MetAJourPosition();
+  // True when `evenement` drags or drops program files, which it then takes.
+  bool Depot(QEvent* evenement);
 
   BoitesMessage& messages_;
   DialoguesEditeur& dialogues_;

@@ -5,6 +5,8 @@
 #include <map>
 
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,6 +17,7 @@
 #include "ide/BancEditeur.h"
 #include "ide/TMainForm.h"
 #include "screen/TForm3.h"
+#include "support/Attente.h"
 
 namespace korvane {
 namespace {
@@ -190,6 +193,51 @@ TEST(Commodites, EachEditorWindowZoomsWithTheKeysAndTheWheelAndForgetsItOnClosin
   p.dialogues.Choix = Reponse::Non;
   premier.parentWidget()->close();
   EXPECT_EQ(p.fenetre.FileNewItemClick()->Memo1()->font().pointSizeF(), initiale);
+}
+
+// Drags `fichiers` over `cible` and drops them; whether the drag was taken.
+bool Depose(QWidget& cible, const QStringList& fichiers) {
+  QMimeData donnees;
+  QList<QUrl> urls;
+  for (const QString& fichier : fichiers) urls << QUrl::fromLocalFile(fichier);
+  donnees.setUrls(urls);
+  const QPoint centre = cible.rect().center();
+  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent entree(centre, actions, &donnees, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&cible, &entree);
+  if (!entree.isAccepted()) return false;
+  QDropEvent depot(QPointF(centre), actions, &donnees, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&cible, &depot);
+  return depot.isAccepted() && depot.dropAction() == Qt::CopyAction;
+}
+
+TEST(Commodites, ProgramFilesDroppedOnTheWindowOpenAsFileOpenDoesAndOtherFilesAreLeft) {
+  Poste p;
+  const auto chemin = [&p](const char* nom) { return p.dossier.filePath(QString::fromLatin1(nom)); };
+  test::EcritOctets(chemin("un.bas"), "PRINT 1\r\n");
+  test::EcritOctets(chemin("deux.TXT"), "PRINT 2\r\n");
+  test::EcritOctets(chemin("image.png"), "png");
+  const auto titres = [&p] {
+    QStringList titres;
+    for (const TEditeur* editeur : p.fenetre.Editeurs()) titres << editeur->windowTitle();
+    return titres;
+  };
+
+  QWidget& zone = *p.fenetre.Zone()->viewport();
+  EXPECT_FALSE(Depose(zone, {chemin("image.png")}));
+  EXPECT_TRUE(Depose(zone, {chemin("un.bas"), chemin("image.png"), chemin("absent.bas"), chemin("deux.TXT")}));
+  ASSERT_TRUE(test::Attend([&] { return p.fenetre.Editeurs().size() == 2; }));
+  EXPECT_EQ(titres(), QStringList({"Korvane - un.bas", "Korvane - deux.TXT"}));
+  EXPECT_EQ(p.fenetre.Editeurs().back()->Memo1()->toPlainText(), QStringLiteral("PRINT 2\n"));
+  ASSERT_EQ(p.messages.Textes.size(), 1);
+  p.fenetre.Ouvre(chemin("absent.bas"));
+  EXPECT_EQ(p.messages.Textes.value(1), p.messages.Textes.value(0));
+
+  // On an editor's text: the file opens, the text stays as it was.
+  QPlainTextEdit& memo = *p.fenetre.Editeurs().front()->Memo1();
+  EXPECT_TRUE(Depose(*memo.viewport(), {chemin("un.bas")}));
+  ASSERT_TRUE(test::Attend([&] { return p.fenetre.Editeurs().size() == 3; }));
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("PRINT 1\n"));
 }
 
 }  // namespace
