@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "screen/DialoguesEcran.h"
+
 class QDialog;
 class QWidget;
 
@@ -12,11 +14,10 @@ namespace korvane {
 
 enum class Reponse { Oui, Non, Annuler };
 
-class DialoguesEditeur {
+// The save dialog and the replace question come from the run window's dialogs.
+class DialoguesEditeur : public DialoguesEcran {
  public:
-  virtual ~DialoguesEditeur() = default;
   // The chosen path, or empty when the user cancels.
-  virtual QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) = 0;
   virtual QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) = 0;
   // The print dialog: true when the user asks to print.
   virtual bool DialogueImpression(QWidget* parent) = 0;
@@ -27,8 +28,6 @@ class DialoguesEditeur {
   virtual void Montre(QDialog& dialogue) = 0;
   // A confirmation box with the buttons Oui, Non and Annuler.
   virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
-  // A question with the buttons Oui and Non: true for Oui.
-  virtual bool Remplacement(QWidget* parent, const QString& texte) = 0;
 };
 
 // Such a filter as Qt name filters, each ending with its patterns in parentheses ("*.*"

@@ -91,8 +91,7 @@ bool TEditeur::SaveAs() {
   if (choisi.isEmpty()) return false;
   const QString chemin = AvecExtensionBas(choisi);
   // The dialog asked about the name typed, not about the name ".bas" makes of it.
-  const QString question = QStringLiteral("« %1 » existe déjà. Voulez-vous le remplacer ?").arg(chemin);
-  if (QFileInfo::exists(chemin) && !services_.Dialogues.Remplacement(this, question)) return false;
+  if (QFileInfo::exists(chemin) && !services_.Dialogues.Remplacement(this, QuestionRemplacement(chemin))) return false;
   if (!EcritDans(chemin)) return false;
   nomFichier_ = chemin;
   setWindowTitle(QStringLiteral("Korvane - ") + QFileInfo(chemin).fileName());

@@ -240,5 +240,14 @@ TEST(Commodites, ProgramFilesDroppedOnTheWindowOpenAsFileOpenDoesAndOtherFilesAr
   EXPECT_EQ(memo.toPlainText(), QStringLiteral("PRINT 1\n"));
 }
 
+TEST(Commodites, TheRunWindowSavesItsPictureThroughTheApplicationsSaveDialog) {
+  Poste p;
+  TForm3& ecran = p.fenetre.Application().Hote().Fenetre();
+  EXPECT_EQ(ecran.contextMenuPolicy(), Qt::ActionsContextMenu);
+  p.dialogues.Fichier = p.dossier.filePath(QStringLiteral("ecran.png"));
+  ecran.findChild<QAction*>(QStringLiteral("EnregistrerEcran"))->trigger();
+  EXPECT_FALSE(QImage(p.dialogues.Fichier).isNull());
+}
+
 }  // namespace
 }  // namespace korvane
