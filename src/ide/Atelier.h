@@ -17,6 +17,7 @@
 #include "ide/TTableSymboles.h"
 #include "ide/TVariable.h"
 #include "interpreter/Interpreteur.h"
+#include "screen/CopieEcran.h"
 #include "screen/HoteQt.h"
 #include "screen/ImprimanteQt.h"
 
@@ -68,6 +69,7 @@ class Atelier {
   TFileIO fileIO_;
   Programmeur programmeur_{motsCle_, boucleFor_, boucleWhile_, conditionIf_, fileIO_};
   HoteQt hote_;
+  CopieEcran copieEcran_{hote_.Fenetre(), dialogues_, messages_};
   TParametres parametres_;
   ReglageSysteme reglage_;
   TCalendrier calendrier_;

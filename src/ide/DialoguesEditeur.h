@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "screen/DialoguesEcran.h"
+
 class QDialog;
 class QWidget;
 
@@ -20,11 +22,10 @@ struct ChoixImpression {
   QString Fichier;
 };
 
-class DialoguesEditeur {
+// The save dialog and the replace question come from the run window's dialogs.
+class DialoguesEditeur : public DialoguesEcran {
  public:
-  virtual ~DialoguesEditeur() = default;
   // The chosen path, or empty when the user cancels.
-  virtual QString NomEnregistrement(QWidget* parent, const QString& filtre, const QString& nom) = 0;
   virtual QString NomOuverture(QWidget* parent, const QString& titre, const QString& filtre, const QString& nom) = 0;
   // The print dialog: nothing when the user cancels.
   virtual std::optional<ChoixImpression> DialogueImpression(QWidget* parent) = 0;
@@ -35,8 +36,6 @@ class DialoguesEditeur {
   virtual void Montre(QDialog& dialogue) = 0;
   // A confirmation box with the buttons Oui, Non and Annuler.
   virtual Reponse Confirmation(QWidget* parent, const QString& texte) = 0;
-  // A question with the buttons Oui and Non: true for Oui.
-  virtual bool Remplacement(QWidget* parent, const QString& texte) = 0;
 };
 
 // Such a filter as Qt name filters, each ending with its patterns in parentheses ("*.*"

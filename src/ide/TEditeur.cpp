@@ -14,6 +14,7 @@
 
 #include "base/EchecExecution.h"
 #include "colmemo/EditorRules.h"
+#include "ide/ZoomMemo.h"
 #include "screen/ClavierQt.h"
 #include "screen/TexteQt.h"
 
@@ -54,6 +55,7 @@ TEditeur::TEditeur(const ServicesEditeur& services, QWidget* parent)
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(memo_);
   memo_->setFont(PoliceEditeur());
+  new ZoomMemo(*memo_, *this);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -89,8 +91,7 @@ bool TEditeur::SaveAs() {
   if (choisi.isEmpty()) return false;
   const QString chemin = AvecExtensionBas(choisi);
   // The dialog asked about the name typed, not about the name ".bas" makes of it.
-  const QString question = QStringLiteral("« %1 » existe déjà. Voulez-vous le remplacer ?").arg(chemin);
-  if (QFileInfo::exists(chemin) && !services_.Dialogues.Remplacement(this, question)) return false;
+  if (QFileInfo::exists(chemin) && !services_.Dialogues.Remplacement(this, QuestionRemplacement(chemin))) return false;
   if (!EcritDans(chemin)) return false;
   nomFichier_ = chemin;
   setWindowTitle(QStringLiteral("Korvane - ") + QFileInfo(chemin).fileName());

@@ -1,6 +1,9 @@
 #include "ide/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -14,6 +17,8 @@
 #include <QPrinterInfo>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVariant>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -81,6 +86,23 @@ QLabel* Panneau(QWidget* parent) {
   return panneau;
 }
 
+// The .bas and .txt files among what is dragged, in their order.
+QStringList ProgrammesDeposes(const QMimeData* donnees) {
+  QStringList chemins;
+  if (donnees == nullptr) return chemins;
+  for (const QUrl& url : donnees->urls()) {
+    const QString chemin = url.toLocalFile();
+    const QString suffixe = QFileInfo(chemin).suffix().toLower();
+    if (!chemin.isEmpty() && (suffixe == QLatin1String("bas") || suffixe == QLatin1String("txt"))) chemins << chemin;
+  }
+  return chemins;
+}
+
+// The caret's place as the status bar shows it, both counted from 1.
+QString TextePosition(int ligne, int colonne) {
+  return QStringLiteral("Ligne %1, col. %2").arg(ligne).arg(colonne);
+}
+
 }  // namespace
 
 QString FormatHeure(const QLocale& locale) {
@@ -111,6 +133,7 @@ TMainForm::TMainForm(BoitesMessage& messages, DialoguesEditeur& dialogues, Sorti
       timer1_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Korvane"));
   resize(513, 348);
+  setAcceptDrops(true);
 
   auto* centre = new QWidget;
   auto* pile = new QVBoxLayout(centre);
@@ -126,6 +149,8 @@ TMainForm::TMainForm(BoitesMessage& messages, DialoguesEditeur& dialogues, Sorti
   setCentralWidget(centre);
 
   CreeMenus();
+  AjouteAnnulation();
+  AjouteRaccourcis();
   CreeBoutons(speedPanel);
 
   connect(zone_, &QMdiArea::subWindowActivated, this, &TMainForm::Active);
@@ -161,8 +186,18 @@ QWidget* TMainForm::CreeBarreEtat() {
   panel2_->setAlignment(Qt::AlignCenter);
   panel2_->setFixedWidth(76);
   rangee->addWidget(statusLine_, 1);
+  rangee->addWidget(CreePanneauPosition(panel1));
   rangee->addWidget(panel2_);
   return panel1;
+}
+
+QLabel* TMainForm::CreePanneauPosition(QWidget* parent) {
+  panelPosition_ = Panneau(parent);
+  panelPosition_->setObjectName(QStringLiteral("PanelPosition"));
+  panelPosition_->setAlignment(Qt::AlignCenter);
+  const int marges = 2 * (panelPosition_->frameWidth() + panelPosition_->margin()) + 8;
+  panelPosition_->setFixedWidth(panelPosition_->fontMetrics().horizontalAdvance(TextePosition(99999, 9999)) + marges);
+  return panelPosition_;
 }
 
 void TMainForm::CreeMenus() {
@@ -319,6 +354,7 @@ void TMainForm::CreeMenus() {
       if (article.action) connect(action, &QAction::triggered, this, article.action);
     }
     if (description.titre == std::string_view("Fe&nêtre")) menuFenetre_ = menu;
+    if (description.titre == std::string_view("&Edition")) menuEdition_ = menu;
   }
   Commande(QStringLiteral("Pasapas"))->setCheckable(true);
   connect(menuFenetre_, &QMenu::aboutToShow, this, &TMainForm::RemplitMenuFenetre);
@@ -399,6 +435,87 @@ void TMainForm::UpdateMenuItems() {
         ->setEnabled(Commande(QString::fromLatin1(description.commande))->isEnabled());
   // An activation turns step mode off: the check mark says so.
   Commande(QStringLiteral("Pasapas"))->setChecked(atelier_.Controle().PasAPas == 1);
+  SuitEditeurActif();
+}
+
+void TMainForm::AjouteRaccourcis() {
+  struct Raccourci {
+    const char* commande;
+    QList<QKeySequence> touches;
+    // A document command works from every Korvane window, as the function keys do; an
+    // editing key belongs to the window that has the keyboard.
+    Qt::ShortcutContext portee;
+  };
+  const Raccourci raccourcis[] = {
+      {"FileNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}, Qt::ApplicationShortcut},
+      {"FileOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}, Qt::ApplicationShortcut},
+      {"FileSaveItem", {QKeySequence(Qt::CTRL | Qt::Key_S)}, Qt::ApplicationShortcut},
+      {"FileSaveAsItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, Qt::ApplicationShortcut},
+      {"Imprimer1", {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::ApplicationShortcut},
+      {"Rechercher1", {QKeySequence(Qt::CTRL | Qt::Key_F)}, Qt::ApplicationShortcut},
+      {"Remplacer1", {QKeySequence(Qt::CTRL | Qt::Key_H)}, Qt::ApplicationShortcut},
+      {"Annulerlafrappe1", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, Qt::WindowShortcut},
+      {"Rtablir1", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+       Qt::WindowShortcut},
+      {"Toutslectionner1", {QKeySequence(Qt::CTRL | Qt::Key_A)}, Qt::WindowShortcut},
+  };
+  for (const Raccourci& raccourci : raccourcis) {
+    QAction* action = Commande(QString::fromLatin1(raccourci.commande));
+    action->setShortcuts(raccourci.touches);
+    action->setShortcutContext(raccourci.portee);
+  }
+}
+
+void TMainForm::AjouteAnnulation() {
+  const auto cree = [this](const char* nom, const char* texte, const char* aide, void (QPlainTextEdit::*geste)()) {
+    auto* action = new QAction(Texte(texte), menuEdition_);
+    action->setObjectName(QString::fromLatin1(nom));
+    action->setStatusTip(Texte(aide));
+    connect(action, &QAction::triggered, this, [this, geste] {
+      if (TEditeur* editeur = EditeurActif(); editeur != nullptr && !editeur->ExecutionEnCours())
+        (editeur->Memo1()->*geste)();
+    });
+    return action;
+  };
+  QAction* premier = menuEdition_->actions().value(0);
+  menuEdition_->insertActions(premier, {cree("Annulerlafrappe1", "&Annuler la frappe", "Annuler la dernière modification",
+                                             &QPlainTextEdit::undo),
+                                        cree("Rtablir1", "&Rétablir", "Rétablir la modification annulée",
+                                             &QPlainTextEdit::redo)});
+  menuEdition_->insertSeparator(premier);
+}
+
+void TMainForm::SuitEditeurActif() {
+  const TEditeur* actif = EditeurActif();
+  colmemo::TColorMemo* memo = actif != nullptr ? actif->Memo1() : nullptr;
+  if (memo != memoSuivi_) {
+    if (memoSuivi_ != nullptr) disconnect(memoSuivi_, nullptr, this, nullptr);
+    memoSuivi_ = memo;
+    if (memo != nullptr) {
+      connect(memo, &QPlainTextEdit::undoAvailable, this, &TMainForm::MetAJourAnnulation);
+      connect(memo, &QPlainTextEdit::redoAvailable, this, &TMainForm::MetAJourAnnulation);
+      connect(memo, &QPlainTextEdit::cursorPositionChanged, this, &TMainForm::MetAJourPosition);
+    }
+  }
+  MetAJourAnnulation();
+  MetAJourPosition();
+}
+
+void TMainForm::MetAJourPosition() {
+  if (memoSuivi_ == nullptr) {
+    panelPosition_->clear();
+    return;
+  }
+  const QTextCursor curseur = memoSuivi_->textCursor();
+  panelPosition_->setText(TextePosition(curseur.blockNumber() + 1, curseur.positionInBlock() + 1));
+}
+
+void TMainForm::MetAJourAnnulation() {
+  const TEditeur* actif = EditeurActif();
+  const QTextDocument* document =
+      actif != nullptr && !actif->ExecutionEnCours() ? actif->Memo1()->document() : nullptr;
+  Commande(QStringLiteral("Annulerlafrappe1"))->setEnabled(document != nullptr && document->isUndoAvailable());
+  Commande(QStringLiteral("Rtablir1"))->setEnabled(document != nullptr && document->isRedoAvailable());
 }
 
 void TMainForm::Timer1Timer() { panel2_->setText(QLocale().toString(heure_(), FormatHeure(QLocale()))); }
@@ -410,6 +527,8 @@ TEditeur* TMainForm::AjouteEditeur(const QString& titre) {
   const QSize taille = editeur->size();
   QMdiSubWindow* fenetre = zone_->addSubWindow(editeur);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
+  // A file dropped on the text opens too, instead of its name being typed in.
+  editeur->Memo1()->viewport()->installEventFilter(this);
   fenetre->resize(taille);
   // Not shown yet, the new window is not among the open ones.
   fenetre->move(PositionEnCascade(static_cast<int>(FenetresOuvertes().size()), *fenetre));
@@ -523,6 +642,39 @@ void TMainForm::RemplitMenuFenetre() {
     });
     listeFenetres_.push_back(action);
   }
+}
+
+bool TMainForm::Depot(QEvent* evenement) {
+  const auto type = evenement->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto& depot = static_cast<QDropEvent&>(*evenement);
+  // Copied only: a file manager must never take a move as done and delete the file.
+  const QStringList chemins = ProgrammesDeposes(depot.mimeData());
+  if (chemins.isEmpty() || !depot.possibleActions().testFlag(Qt::CopyAction)) return false;
+  depot.setDropAction(Qt::CopyAction);
+  depot.accept();
+  // Once the drop is over: opening may show a message box, which must not hold the drag.
+  if (type == QEvent::Drop)
+    QTimer::singleShot(0, this, [this, chemins] {
+      for (const QString& chemin : chemins) Ouvre(chemin);
+    });
+  return true;
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* evenement) {
+  if (!Depot(evenement)) QMainWindow::dragEnterEvent(evenement);
+}
+
+void TMainForm::dragMoveEvent(QDragMoveEvent* evenement) {
+  if (!Depot(evenement)) QMainWindow::dragMoveEvent(evenement);
+}
+
+void TMainForm::dropEvent(QDropEvent* evenement) {
+  if (!Depot(evenement)) QMainWindow::dropEvent(evenement);
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* evenement) {
+  return Depot(evenement) || QMainWindow::eventFilter(objet, evenement);
 }
 
 bool TMainForm::event(QEvent* evenement) {

@@ -59,6 +59,8 @@ class TMainForm : public QMainWindow {
   QMdiArea* Zone() const { return zone_; }
   QLabel* StatusLine() const { return statusLine_; }
   QLabel* Panel2() const { return panel2_; }
+  // The caret's line and column in the active editor window.
+  QLabel* PanelPosition() const { return panelPosition_; }
   QTimer* Timer1() const { return timer1_; }
   Atelier& Application() { return atelier_; }
   TAide& Aide() { return aide_; }
@@ -69,12 +71,18 @@ class TMainForm : public QMainWindow {
   bool event(QEvent* evenement) override;
   void showEvent(QShowEvent* evenement) override;
   void closeEvent(QCloseEvent* evenement) override;
+  // Program files dropped on the window, its editors included, open as Fichier > Ouvrir does.
+  void dragEnterEvent(QDragEnterEvent* evenement) override;
+  void dragMoveEvent(QDragMoveEvent* evenement) override;
+  void dropEvent(QDropEvent* evenement) override;
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
   struct Article;
   void CreeMenus();
   void CreeBoutons(QWidget* panneau);
   QWidget* CreeBarreEtat();
+  QLabel* CreePanneauPosition(QWidget* parent);
   TEditeur* AjouteEditeur(const QString& titre);
   void Active(QMdiSubWindow* fenetre);
   std::vector<QMdiSubWindow*> FenetresOuvertes() const;
@@ -89,6 +97,16 @@ class TMainForm : public QMainWindow {
   void WindowCascadeItemClick();
   void WindowArrangeItemClick();
   void WindowMinimizeItemClick();
+  // The keys every editor has, beside the description's own.
+  void AjouteRaccourcis();
+  // "Annuler la frappe" and "Rétablir" at the top of the Edition menu.
+  void AjouteAnnulation();
+  // Follows the active editor's undo history and caret, run by UpdateMenuItems.
+  void SuitEditeurActif();
+  void MetAJourAnnulation();
+  void MetAJourPosition();
+  // True when `evenement` drags or drops program files, which it then takes.
+  bool Depot(QEvent* evenement);
 
   BoitesMessage& messages_;
   DialoguesEditeur& dialogues_;
@@ -104,6 +122,9 @@ class TMainForm : public QMainWindow {
   QLabel* panel2_ = nullptr;
   QTimer* timer1_;
   QMenu* menuFenetre_ = nullptr;
+  QMenu* menuEdition_ = nullptr;
+  QLabel* panelPosition_ = nullptr;
+  QPointer<colmemo::TColorMemo> memoSuivi_;
   std::vector<QAction*> listeFenetres_;
   QPointer<QMdiSubWindow> courante_;
   QString repDepart_;

@@ -135,6 +135,14 @@ Geometrie TForm3::Fenetre() {
   return {cadre.x(), cadre.y(), cadre.width(), cadre.height()};
 }
 
+QImage TForm3::Image() {
+  TerminePeintre();
+  const qreal ratio = image_.devicePixelRatio();
+  QImage vue = image_.copy(QRect(QPoint(0, 0), (QSizeF(size()) * ratio).toSize()));
+  vue.setDevicePixelRatio(ratio);
+  return vue;
+}
+
 void TForm3::paintEvent(QPaintEvent*) {
   TerminePeintre();
   AjusteImage();

@@ -40,6 +40,9 @@ class TForm3 : public QWidget, public SurfaceEcran {
   void ChangeCouleurTexte(Couleur couleur) override;
   Geometrie Fenetre() override;
 
+  // What the client area shows, at the screen's pixel ratio.
+  QImage Image();
+
  protected:
   void paintEvent(QPaintEvent* evenement) override;
   void resizeEvent(QResizeEvent* evenement) override;
