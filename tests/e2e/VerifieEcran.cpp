@@ -1,4 +1,4 @@
-// verifie-ecran ecran|saisie WINDOW_ID OUT.png: grabs an X window as the screen shows it, saves
+// verifie-ecran ecran|saisie|agrandie WINDOW_ID OUT.png: grabs an X window as the screen shows it, saves
 // it, and checks that it shows what tests/e2e/ecran.bas draws (red text on the first line, then
 // a box outlined in black), or text typed in the input box. A window covered by another one
 // shows the other one's pixels, so the checks fail when the window is not on top.
@@ -43,6 +43,14 @@ bool VerifieSaisie(const QImage& image) {
   return true;
 }
 
+// Enlarged after a CLS: nothing black where the client area used to end (x 639, y 449).
+bool VerifieAgrandie(const QImage& image) {
+  if (image.width() < 700 || image.height() < 500) return Echec("fenêtre pas agrandie");
+  if (Compte(image, QRect(600, 250, 80, 40), Noir) > 0) return Echec("un trait noir à droite de l'ancienne zone");
+  if (Compte(image, QRect(350, 420, 40, 60), Noir) > 0) return Echec("un trait noir sous l'ancienne zone");
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,8 +59,9 @@ int main(int argc, char** argv) {
   const QByteArray quoi(argv[1]);
   bool ok = false;
   const WId fenetre = QByteArray(argv[2]).toULongLong(&ok, 0);
-  if (!ok || (quoi != "ecran" && quoi != "saisie")) return 64;
+  if (!ok || (quoi != "ecran" && quoi != "saisie" && quoi != "agrandie")) return 64;
   const QImage image = QGuiApplication::primaryScreen()->grabWindow(fenetre).toImage();
   image.save(QString::fromLocal8Bit(argv[3]));
-  return (quoi == "ecran" ? VerifieEcran(image) : VerifieSaisie(image)) ? 0 : 1;
+  const bool bon = quoi == "ecran" ? VerifieEcran(image) : quoi == "saisie" ? VerifieSaisie(image) : VerifieAgrandie(image);
+  return bon ? 0 : 1;
 }

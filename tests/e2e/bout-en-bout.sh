@@ -70,6 +70,10 @@ xdotool type --delay 20 "KORVANE"
 verifie saisie "$saisie"
 xdotool key Return
 
+# The program began with CLS: enlarged, the window shows no line where its client area ended.
+xdotool windowsize "$ecran" 800 600
+verifie agrandie "$ecran"
+
 fenetres() { xdotool search --onlyvisible --pid "$korvane_pid" 2>/dev/null | wc -l; }
 xdotool windowfocus --sync "$principale"
 avant=$(fenetres)
