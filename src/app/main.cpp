@@ -42,12 +42,13 @@ bool Renseigne(int argc, char** argv, int& statut) {
 
 int main(int argc, char** argv) {
   if (int statut = 0; Renseigne(argc, argv, statut)) return statut;
+  korvane::SansFichierDeReglages();
   korvane::ApplicationKorvane application(argc, argv);
   auto splash = korvane::TSplash::Affiche();
   application.setApplicationName(QStringLiteral("Korvane"));
   application.setDesktopFileName(QStringLiteral("korvane"));
   korvane::PoseIconeApplication(application);
-  korvane::ChargeTraductionsQt(application, std::cerr);
+  korvane::QtEnFrancais(application, std::cerr);
 
   korvane::MessagesQt messages;
   application.MessagesVers(&messages);

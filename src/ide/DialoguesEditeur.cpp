@@ -1,31 +1,80 @@
 #include "ide/DialoguesEditeur.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 
 namespace korvane {
 
 namespace {
 
-// Hiding the patterns that Qt needs shows each label exactly as written.
+// Qt's file list writes sizes and dates in the system's language and names folders from a
+// translation its French catalogue lacks; these columns are rewritten in French.
+class ListeFichiersFrancaise : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* fichiers = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || fichiers == nullptr) return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    const QLocale francais(QLocale::French, QLocale::France);
+    switch (index.column()) {
+      case kTaille:
+        if (fichiers->isDir(source)) break;
+        return francais.formattedDataSize(fichiers->size(source));
+      case kType:
+        if (fichiers->isDir(source)) return QStringLiteral("Dossier");
+        break;
+      case kDate:
+        return francais.toString(fichiers->lastModified(source), QLocale::ShortFormat);
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+
+ private:
+  static constexpr int kTaille = 1;
+  static constexpr int kType = 2;
+  static constexpr int kDate = 3;
+};
+
 QString ChoisitFichier(QWidget* parent, QFileDialog::AcceptMode mode, const QString& titre, const QString& filtre,
                        const QString& nom) {
-  QFileDialog dialogue(parent, titre);
-  dialogue.setAcceptMode(mode);
-  dialogue.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialogue.setOption(QFileDialog::HideNameFilterDetails);
-  // The editor asks itself, about the name it really writes.
-  dialogue.setOption(QFileDialog::DontConfirmOverwrite);
-  dialogue.setNameFilters(FiltresQt(filtre));
-  // A wildcard name only filters the list; the user types the real name.
-  if (!nom.contains(QLatin1Char('*'))) dialogue.selectFile(nom);
-  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return {};
-  return dialogue.selectedFiles().front();
+  const auto dialogue = DialogueFichier(parent, mode, titre, filtre, nom);
+  if (dialogue->exec() != QDialog::Accepted || dialogue->selectedFiles().isEmpty()) return {};
+  return dialogue->selectedFiles().front();
 }
 
 }  // namespace
+
+std::unique_ptr<QFileDialog> DialogueFichier(QWidget* parent, QFileDialog::AcceptMode mode, const QString& titre,
+                                             const QString& filtre, const QString& nom) {
+  auto dialogue = std::make_unique<QFileDialog>(parent, titre);
+  // The desktop's own dialog would speak the system's language and keep a history file.
+  dialogue->setOption(QFileDialog::DontUseNativeDialog);
+  dialogue->setProxyModel(new ListeFichiersFrancaise(dialogue.get()));
+  dialogue->setAcceptMode(mode);
+  dialogue->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // Hiding the patterns that Qt needs shows each label exactly as written.
+  dialogue->setOption(QFileDialog::HideNameFilterDetails);
+  // The editor asks itself, about the name it really writes.
+  dialogue->setOption(QFileDialog::DontConfirmOverwrite);
+  dialogue->setNameFilters(FiltresQt(filtre));
+  // A wildcard name only filters the list; the user types the real name.
+  if (!nom.contains(QLatin1Char('*'))) dialogue->selectFile(nom);
+  return dialogue;
+}
+
+void SansFichierDeReglages() {
+  // Qt's file dialog saves its state in the user's settings on closing; a folder that cannot be
+  // made there keeps every such write from reaching the disk.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
 
 QStringList FiltresQt(const QString& filtre) {
   const QStringList parties = filtre.split(QLatin1Char('|'));

@@ -2,8 +2,10 @@
 // The modal dialogs of an editor window, behind an interface so that tests answer them.
 // A filter is a list of pairs "label|patterns|label|patterns", each label shown as written.
 
+#include <QFileDialog>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "screen/DialoguesEcran.h"
@@ -41,6 +43,14 @@ class DialoguesEditeur : public DialoguesEcran {
 // Such a filter as Qt name filters, each ending with its patterns in parentheses ("*.*"
 // becomes "*", as the user means every file, names without a dot included).
 QStringList FiltresQt(const QString& filtre);
+
+// The file dialog that DialoguesQt shows, in French whatever the system's language.
+std::unique_ptr<QFileDialog> DialogueFichier(QWidget* parent, QFileDialog::AcceptMode mode, const QString& titre,
+                                             const QString& filtre, const QString& nom);
+
+// Korvane keeps no settings file: Qt's own widgets write theirs nowhere. Called before the
+// application object exists.
+void SansFichierDeReglages();
 
 // The dialogs shown to the user.
 class DialoguesQt : public DialoguesEditeur {

@@ -518,7 +518,10 @@ void TMainForm::MetAJourAnnulation() {
   Commande(QStringLiteral("Rtablir1"))->setEnabled(document != nullptr && document->isRedoAvailable());
 }
 
-void TMainForm::Timer1Timer() { panel2_->setText(QLocale().toString(heure_(), FormatHeure(QLocale()))); }
+void TMainForm::Timer1Timer() {
+  const QLocale plateforme = QLocale::system();
+  panel2_->setText(plateforme.toString(heure_(), FormatHeure(plateforme)));
+}
 
 TEditeur* TMainForm::AjouteEditeur(const QString& titre) {
   TEditeur* editeur = atelier_.NouvelEditeur().release();

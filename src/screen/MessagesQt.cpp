@@ -1,6 +1,7 @@
 #include "screen/MessagesQt.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 #include "screen/TexteQt.h"
@@ -17,7 +18,9 @@ std::unique_ptr<QMessageBox> MessagesQt::Boite(const std::string& texte) const {
   return boite;
 }
 
-bool ChargeTraductionsQt(QCoreApplication& application, std::ostream& avertissements, const QString& dossier) {
+bool QtEnFrancais(QCoreApplication& application, std::ostream& avertissements, const QString& dossier) {
+  // Qt's widgets describe files (kinds, sizes, dates) in the default locale's language.
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   auto* traduction = new QTranslator(&application);
   if (traduction->load(QStringLiteral("qtbase_fr"), dossier) && QCoreApplication::installTranslator(traduction))
     return true;

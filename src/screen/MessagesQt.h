@@ -1,6 +1,5 @@
 #pragma once
-// The message boxes of a run in the IDE (errors and MSGBOX), and Qt's French texts for the
-// standard buttons of every box.
+// The message boxes of a run in the IDE (errors and MSGBOX), and Qt's own texts in French.
 
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -27,9 +26,10 @@ class MessagesQt : public BoitesMessage {
   QPointer<QWidget> parent_;
 };
 
-// Standard buttons read "OK", "Oui", "Non", "Annuler" once Qt's French translations are loaded
+// Qt's own texts in French whatever the system's language: the default locale is French, and
+// standard buttons read "OK", "Oui", "Non", "Annuler" once Qt's French translations are loaded
 // from `dossier`; false, told on `avertissements`, when they cannot be.
-bool ChargeTraductionsQt(QCoreApplication& application, std::ostream& avertissements,
+bool QtEnFrancais(QCoreApplication& application, std::ostream& avertissements,
                          const QString& dossier = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 }  // namespace korvane

@@ -3,10 +3,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTreeView>
 
 #include "BancEditeur.h"
+#include "support/Attente.h"
 #include "support/FichiersSource.h"
 #include "ide/TEditeur.h"
 
@@ -380,6 +384,39 @@ TEST(FiltresQt, EachLabelGetsItsPatterns) {
   EXPECT_EQ(FiltresQt(QStringLiteral("Fichiers basic (*.bas)|*.bas|Tous les fichiers|*.*")),
             (QStringList{"Fichiers basic (*.bas) (*.bas)", "Tous les fichiers (*)"}));
   EXPECT_EQ(FiltresQt(QStringLiteral("Textes|*.txt;*.bas")), QStringList{"Textes (*.txt *.bas)"});
+}
+
+// Whatever the system's language, the list says "Dossier", "octets" and a French date, and
+// closing the dialog leaves no settings file behind.
+TEST(DialogueFichier, DescribesFilesInFrenchAndWritesNoSettings) {
+  SansFichierDeReglages();
+  QTemporaryDir dossier;
+  ASSERT_TRUE(QDir(dossier.path()).mkdir(QStringLiteral("sous-dossier")));
+  QFile fichier(dossier.filePath(QStringLiteral("a.bas")));
+  ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(QByteArray(27, 'x')) == 27);
+  fichier.close();
+  auto dialogue = DialogueFichier(nullptr, QFileDialog::AcceptOpen, QStringLiteral("Ouvrir"),
+                                  QStringLiteral("Fichiers basic|*.bas"), dossier.filePath(QStringLiteral("*.bas")));
+  dialogue->setDirectory(dossier.path());
+  dialogue->setViewMode(QFileDialog::Detail);
+  dialogue->show();
+  const auto* liste = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
+  ASSERT_NE(liste, nullptr);
+  const QAbstractItemModel& modele = *liste->model();
+  const auto cellule = [&](const QString& nom, int colonne) {
+    const QModelIndexList trouves =
+        modele.match(modele.index(0, 0, liste->rootIndex()), Qt::DisplayRole, nom, 1, Qt::MatchExactly);
+    return trouves.isEmpty() ? QString() : trouves.front().siblingAtColumn(colonne).data().toString();
+  };
+  ASSERT_TRUE(Attend([&] { return !cellule(QStringLiteral("a.bas"), 3).isEmpty(); }));
+  EXPECT_EQ(cellule(QStringLiteral("a.bas"), 1), QStringLiteral("27 octets"));
+  EXPECT_EQ(cellule(QStringLiteral("sous-dossier"), 2), QStringLiteral("Dossier"));
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"))
+                  .match(cellule(QStringLiteral("a.bas"), 3))
+                  .hasMatch())
+      << cellule(QStringLiteral("a.bas"), 3).toStdString();
+  dialogue.reset();
+  EXPECT_FALSE(QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
 }
 
 }  // namespace

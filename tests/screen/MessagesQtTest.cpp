@@ -21,14 +21,14 @@ TEST(BoitesMessageQt, TheBoxShowsTheTextAsItIsUnderTheApplicationsTitle) {
 
 TEST(BoitesMessageQt, MissingTranslationsAreToldAndLeaveTheButtonsInEnglish) {
   std::ostringstream avertissements;
-  EXPECT_FALSE(ChargeTraductionsQt(*QApplication::instance(), avertissements, QStringLiteral("/nulle-part")));
+  EXPECT_FALSE(QtEnFrancais(*QApplication::instance(), avertissements, QStringLiteral("/nulle-part")));
   EXPECT_EQ(avertissements.str(),
             "korvane : traductions françaises de Qt introuvables dans « /nulle-part », les boutons restent en anglais\n");
 }
 
 TEST(BoitesMessageQt, StandardButtonsReadInFrench) {
   std::ostringstream avertissements;
-  ASSERT_TRUE(ChargeTraductionsQt(*QApplication::instance(), avertissements));
+  ASSERT_TRUE(QtEnFrancais(*QApplication::instance(), avertissements));
   EXPECT_EQ(avertissements.str(), "");
   QMessageBox boite;
   boite.setStandardButtons(QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
