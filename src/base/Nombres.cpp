@@ -1,5 +1,6 @@
 #include "base/Nombres.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -143,41 +144,79 @@ std::optional<int32_t> TexteVersEntier(std::string_view texte) {
   return static_cast<int32_t>(valeur);
 }
 
-std::optional<double> TexteVersReel(std::string_view texte, char separateur) {
-  std::size_t debut = 0;
-  std::size_t fin = texte.size();
-  while (debut < fin && texte[debut] == ' ') ++debut;
-  while (fin > debut && texte[fin - 1] == ' ') --fin;
+namespace {
 
-  std::string normalise;
-  std::size_t i = debut;
-  if (i < fin && (texte[i] == '+' || texte[i] == '-')) normalise += texte[i++];
-  std::size_t chiffres = 0;
-  for (; i < fin && EstChiffre(texte[i]); ++i, ++chiffres) normalise += texte[i];
-  if (i < fin && texte[i] == separateur) {
-    normalise += '.';
-    for (++i; i < fin && EstChiffre(texte[i]); ++i, ++chiffres) normalise += texte[i];
-  }
-  if (chiffres == 0) return std::nullopt;
-  if (i < fin && (texte[i] == 'E' || texte[i] == 'e')) {
-    normalise += 'e';
-    ++i;
-    if (i < fin && (texte[i] == '+' || texte[i] == '-')) normalise += texte[i++];
-    std::size_t chiffresExposant = 0;
-    for (; i < fin && EstChiffre(texte[i]); ++i, ++chiffresExposant) normalise += texte[i];
-    if (chiffresExposant == 0) return std::nullopt;
-  }
-  if (i != fin) return std::nullopt;
+// A number's text as its parts: sign, digits before and after the separator, exponent.
+struct NombreLu {
+  bool Negatif = false;
+  std::string_view Entiers, Decimales, Exposant;  // Exposant keeps its sign
+};
 
-  const char* premier = normalise.data() + (normalise[0] == '+' ? 1 : 0);
+std::optional<NombreLu> LitNombre(std::string_view texte, char separateur) {
+  const auto chiffres = [&](std::size_t& i) {
+    const std::size_t debut = i;
+    while (i < texte.size() && EstChiffre(texte[i])) ++i;
+    return texte.substr(debut, i - debut);
+  };
+  NombreLu lu;
+  std::size_t i = 0;
+  if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) lu.Negatif = texte[i++] == '-';
+  lu.Entiers = chiffres(i);
+  if (i < texte.size() && texte[i] == separateur) lu.Decimales = chiffres(++i);
+  if (lu.Entiers.empty() && lu.Decimales.empty()) return std::nullopt;
+  if (i < texte.size() && (texte[i] == 'E' || texte[i] == 'e')) {
+    const std::size_t debut = ++i;
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
+    if (chiffres(i).empty()) return std::nullopt;
+    lu.Exposant = texte.substr(debut, i - debut);
+  }
+  if (i != texte.size()) return std::nullopt;
+  return lu;
+}
+
+// Without an exponent and with few digits, the digits make an exact integer and the power of
+// ten an exact divisor: one correctly rounded division gives what the library's conversion gives.
+std::optional<long double> ValeurExacte(const NombreLu& lu) {
+  constexpr std::size_t kChiffresExacts = std::min(std::numeric_limits<long double>::digits10, 18);
+  if (!lu.Exposant.empty() || lu.Entiers.size() + lu.Decimales.size() > kChiffresExacts) return std::nullopt;
+  uint64_t entier = 0, puissance = 1;
+  for (char c : lu.Entiers) entier = entier * 10 + static_cast<uint64_t>(c - '0');
+  for (char c : lu.Decimales) {
+    entier = entier * 10 + static_cast<uint64_t>(c - '0');
+    puissance *= 10;
+  }
+  long double valeur = static_cast<long double>(entier);
+  if (puissance != 1) valeur /= static_cast<long double>(puissance);
+  return lu.Negatif ? -valeur : valeur;
+}
+
+std::optional<long double> ValeurConvertie(const NombreLu& lu) {
+  std::string normalise(lu.Negatif ? "-" : "");
+  normalise.append(lu.Entiers).append(".").append(lu.Decimales);
+  if (!lu.Exposant.empty()) normalise.append("e").append(lu.Exposant);
   long double valeur = 0;
-  const auto [fin_lue, erreur] = std::from_chars(premier, normalise.data() + normalise.size(), valeur);
+  const auto [fin_lue, erreur] = std::from_chars(normalise.data(), normalise.data() + normalise.size(), valeur);
   if (erreur == std::errc::result_out_of_range) {
     // Beyond even long double: a negative exponent is an underflow to 0, anything else overflows.
-    return normalise.find("e-") != std::string::npos ? std::optional<double>(0.0) : std::nullopt;
+    if (lu.Exposant.starts_with('-')) return 0.0L;
+    return std::nullopt;
   }
   if (erreur != std::errc() || fin_lue != normalise.data() + normalise.size()) return std::nullopt;
-  return ArrondiReel6(valeur);
+  return valeur;
+}
+
+}  // namespace
+
+std::optional<double> TexteVersReel(std::string_view texte, char separateur) {
+  const std::size_t debut = texte.find_first_not_of(' ');
+  if (debut == std::string_view::npos) return std::nullopt;
+  texte = texte.substr(debut, texte.find_last_not_of(' ') + 1 - debut);
+  const auto lu = LitNombre(texte, separateur);
+  if (!lu) return std::nullopt;
+  auto valeur = ValeurExacte(*lu);
+  if (!valeur) valeur = ValeurConvertie(*lu);
+  if (!valeur) return std::nullopt;
+  return ArrondiReel6(*valeur);
 }
 
 std::string EntierVersTexte(int32_t valeur) { return std::to_string(valeur); }
