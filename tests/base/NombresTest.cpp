@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <random>
 
 namespace korvane {
@@ -112,6 +113,13 @@ TEST(TexteVersReel, AcceptedAndRefusedTexts) {
       {"1E39", '.', std::nullopt}, {"1E-40", '.', 0.0},  {"1E-99999", '.', 0.0}, {"1E99999", '.', std::nullopt},
   };
   for (const Cas& c : cas) EXPECT_EQ(TexteVersReel(c.texte, c.separateur), c.valeur) << '"' << c.texte << '"';
+}
+
+// Texts short enough to be converted exactly by hand round as the library's conversion does.
+TEST(TexteVersReel, ShortAndLongTextsRoundAsTheLibraryDoes) {
+  for (const char* texte : {"0.1", "-0.000001", "123456.789", "999999999999999999", "1234567890.12345678",
+                            "0.3333333333333333333", "16777217", "-0", "00000000000000000000.5"})
+    EXPECT_EQ(TexteVersReel(texte, '.'), ArrondiReel6(std::strtold(texte, nullptr))) << texte;
 }
 
 TEST(TexteVersReel, RoundsToTheSixByteReal) { EXPECT_EQ(FormatReel(*TexteVersReel("0.1", '.'), '.'), "0.100000000000023"); }
