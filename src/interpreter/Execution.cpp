@@ -1,5 +1,7 @@
 #include "interpreter/Execution.h"
 
+#include <time.h>
+
 #include <chrono>
 #include <limits>
 #include <new>
@@ -14,6 +16,18 @@
 namespace korvane {
 
 namespace {
+
+// The time for the stop-key poll. The coarse clock reads a counter the kernel keeps, a few
+// times cheaper than the precise one; its few milliseconds of grain are nothing beside the poll's
+// interval.
+std::chrono::nanoseconds Maintenant() {
+#ifdef CLOCK_MONOTONIC_COARSE
+  timespec instant{};
+  if (clock_gettime(CLOCK_MONOTONIC_COARSE, &instant) == 0)
+    return std::chrono::seconds(instant.tv_sec) + std::chrono::nanoseconds(instant.tv_nsec);
+#endif
+  return std::chrono::steady_clock::now().time_since_epoch();
+}
 
 // Retitles and shows the run window, the text cursor at its top-left corner.
 void DebutExec(Machine& m) {
@@ -59,8 +73,6 @@ void ExecLigne(Machine& m, const Programme& programme, std::string ligne, int& L
 }
 
 void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, const int& pas, bool compile) {
-  using Horloge = std::chrono::steady_clock;
-
   const bool continuation = debut != 0;
   m.Etat = kContinue;
   DebutExec(m);
@@ -79,14 +91,14 @@ void Exec(Machine& m, const Programme& programme, int& debut, int& resultat, con
 
   const int nbLignes = programme.NbLignes();  // no line is added or removed during a run
   int Ligne = debut;
-  auto prochaineVeille = Horloge::now() + m.IntervalleVeille;
+  auto prochaineVeille = Maintenant() + m.IntervalleVeille;
   unsigned compteur = 0;
   try {
     while (Ligne < nbLignes) {
       if (Ligne < 0) throw EchecExecution(Message("Indice de ligne hors limites (") + std::to_string(Ligne) + ")");
       // The clock is read only every 32 lines: the poll must cost nothing.
-      if (++compteur % 32 == 0 && Horloge::now() >= prochaineVeille) {
-        prochaineVeille = Horloge::now() + m.IntervalleVeille;
+      if (++compteur % 32 == 0 && Maintenant() >= prochaineVeille) {
+        prochaineVeille = Maintenant() + m.IntervalleVeille;
         if (m.Monde.Touches.ArretDemande()) return ArreteSur(m, Ligne, debut, resultat);
       }
       const CacheLignes::Entree& entree = lignes.Lit(Ligne, m);
