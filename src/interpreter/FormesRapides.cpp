@@ -134,12 +134,18 @@ void AffecteChaine(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& L
   cible = std::move(valeur);
 }
 
-// NAME = function(arguments): the function reads its arguments itself, as in the text.
+// A built-in function reads its arguments itself, as in the text.
+template <typename T>
+std::optional<T> Appel(Machine& m, uint8_t place, const std::string& arguments) {
+  if constexpr (std::is_same_v<T, int32_t>) return FonctionsEntieres()[place].Calcule(m, arguments);
+  else if constexpr (std::is_same_v<T, double>) return FonctionsReelles()[place].Calcule(m, arguments);
+  else return FonctionsChaines()[place].Calcule(m, arguments);
+}
+
+// NAME = function(arguments); the arguments' text is Gauche's.
 template <typename T>
 std::optional<T> Appel(Machine& m, const FormeRapide& f) {
-  if constexpr (std::is_same_v<T, int32_t>) return FonctionsEntieres()[f.FonctionAppelee].Calcule(m, f.Gauche.Texte);
-  else if constexpr (std::is_same_v<T, double>) return FonctionsReelles()[f.FonctionAppelee].Calcule(m, f.Gauche.Texte);
-  else return FonctionsChaines()[f.FonctionAppelee].Calcule(m, f.Gauche.Texte);
+  return Appel<T>(m, f.FonctionAppelee, f.Gauche.Texte);
 }
 
 void AffecteAppelEntier(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
@@ -165,6 +171,48 @@ void AffecteAppelChaine(Machine& m, CacheLignes& lignes, const FormeRapide& f, i
   if (!SitueCible(m, f, Genre::Chaine, cible)) return ParLeTexte(m, lignes, Ligne);
   auto valeur = Appel<std::string>(m, f);
   if (valeur) m.Valeurs.Chaine(cible) = std::move(*valeur);
+}
+
+// NAME = term op function(arguments): the term is read first, then the function is called,
+// as in the text. The arguments' text is Droite's.
+template <typename T>
+void AffecteNombreEtAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
+  constexpr bool entier = std::is_same_v<T, int32_t>;
+  int32_t gauche = 0, cible = 0;
+  if (!Situe(m, f.Gauche, gauche) || !SitueCible(m, f, entier ? Genre::Entier : Genre::Reel, cible))
+    return ParLeTexte(m, lignes, Ligne);
+  std::optional<T> x;
+  if constexpr (entier) {
+    const int32_t a = Entier(m, f.Gauche, gauche);
+    const auto b = Appel<T>(m, f.FonctionAppelee, f.Droite.Texte);
+    if (!b) return;
+    x = CalculeEntier(a, f.Operateur, *b);
+  } else {
+    const double a = Reel(m, f.Gauche, gauche);
+    const auto b = Appel<T>(m, f.FonctionAppelee, f.Droite.Texte);
+    if (!b) return;
+    x = CalculeReel(a, f.Operateur, *b);
+  }
+  if (!x) return m.Erreur();
+  if constexpr (entier) m.Valeurs.Entier(cible) = *x;
+  else m.Valeurs.Reel(cible) = *x;
+}
+
+void AffecteChaineEtAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
+  int32_t cellule = 0, gauche = 0;
+  if (!Situe(m, f.Gauche, gauche) || !SitueCible(m, f, Genre::Chaine, cellule)) return ParLeTexte(m, lignes, Ligne);
+  auto droite = Appel<std::string>(m, f.FonctionAppelee, f.Droite.Texte);
+  if (!droite) return;
+  std::string& cible = m.Valeurs.Chaine(cellule);
+  const std::string& debut = Chaine(m, f.Gauche, gauche);
+  if (debut.size() + droite->size() > kLongueurMaxChaine) return m.Erreur("Trop de variables");
+  if (&debut == &cible) {
+    cible.append(*droite);
+    return;
+  }
+  std::string valeur = debut;
+  valeur += *droite;
+  cible = std::move(valeur);
 }
 
 // The functions of string slices whose arguments all resolved: the same cuts as their text.
@@ -384,8 +432,6 @@ int PlaceFonction(const std::string& nom, Genre genre) {
   }
 }
 
-bool EstFonction(const std::string& nom, Genre genre) { return PlaceFonction(nom, genre) >= 0; }
-
 // An operand as LitOperande reads it: what the resolver gives, or an array element.
 std::optional<Resolu> Operande(const Machine& m, const std::string& texte) {
   Lecture lecture = ResoudOperande(m, texte);
@@ -394,20 +440,50 @@ std::optional<Resolu> Operande(const Machine& m, const std::string& texte) {
   return Element(m, CoupeNomIndice(texte), Genre::Aucun);
 }
 
+// A term the resolver leaves, as the term readers go on with it: NAME(...) calling a built-in
+// function of kind `genre` (Fonction its place) or naming an array element (Fonction -1).
+struct SuiteTerme {
+  NomIndice Appel;
+  std::string Nom;  // upper case, without the "("
+  int Fonction = -1;
+};
+
+std::optional<SuiteTerme> SuiteDuTerme(const Machine& m, const std::string& texte, Genre genre) {
+  const std::string terme = Trim(texte);
+  if (genre != Genre::Chaine && ChercheEtiq(m, terme)) return std::nullopt;  // read as that record
+  SuiteTerme suite{CoupeNomIndice(terme), {}, -1};
+  if (!suite.Appel.Element()) return std::nullopt;
+  suite.Nom = Majuscules(suite.Appel.Nom);
+  suite.Nom.pop_back();
+  suite.Fonction = PlaceFonction(suite.Nom, genre);
+  return suite;
+}
+
 // A term of kind `genre` as the term readers read it: what the resolver gives, or an array
 // element whose name is neither a record of its own nor a function of that kind.
 std::optional<Resolu> Terme(const Machine& m, const std::string& texte, Genre genre) {
   Lecture lecture = ResoudTerme(m, texte, genre);
   if (lecture.Resultat) return std::move(lecture.Resultat);
   if (lecture.Echec != EchecLecture::Aucun) return std::nullopt;
-  const std::string terme = Trim(texte);
-  if (genre != Genre::Chaine && ChercheEtiq(m, terme)) return std::nullopt;
-  const NomIndice appel = CoupeNomIndice(terme);
-  if (!appel.Element()) return std::nullopt;
-  std::string nom = Majuscules(appel.Nom);
-  nom.pop_back();
-  if (EstFonction(nom, genre)) return std::nullopt;
-  return Element(m, appel, genre);
+  const auto suite = SuiteDuTerme(m, texte, genre);
+  if (!suite || suite->Fonction >= 0) return std::nullopt;
+  return Element(m, suite->Appel, genre);
+}
+
+// Neither resolved nor wrong: the term readers go on to names and calls.
+bool Laisse(const Lecture& lecture) { return !lecture.Resultat && lecture.Echec == EchecLecture::Aucun; }
+
+// A term calling a built-in function of kind `genre`.
+std::optional<SuiteTerme> AppelDe(const Machine& m, const std::string& texte, Genre genre) {
+  if (!Laisse(ResoudTerme(m, texte, genre))) return std::nullopt;
+  auto suite = SuiteDuTerme(m, texte, genre);
+  if (!suite || suite->Fonction < 0) return std::nullopt;
+  return suite;
+}
+
+// The text before the last character, taken to be the ")".
+std::string ArgumentsDe(const NomIndice& appel) {
+  return appel.Apres.substr(0, appel.Apres.empty() ? 0 : appel.Apres.size() - 1);
 }
 
 // Both operands resolved; nothing when one is left to the text.
@@ -516,50 +592,53 @@ bool CompileCoupe(const Machine& m, const std::string& nom, const std::string& a
   return true;
 }
 
-// Neither resolved nor wrong: the term readers go on to names and calls.
-bool Laisse(const Lecture& lecture) { return !lecture.Resultat && lecture.Echec == EchecLecture::Aucun; }
-
 // A value that is one term calling a built-in function of the target's type.
 bool CompileAppel(const Machine& m, const std::string& valeur, Genre genre, FormeRapide& f) {
-  const std::string terme = Trim(valeur);
-  if (genre != Genre::Chaine && ChercheEtiq(m, terme)) return false;  // read as that record
-  const NomIndice appel = CoupeNomIndice(terme);
-  if (!appel.Element()) return false;
-  std::string nom = Majuscules(appel.Nom);
-  nom.pop_back();
-  const int place = PlaceFonction(nom, genre);
-  if (place < 0) return false;
-  // The text before the last character, taken to be the ")".
-  std::string arguments = appel.Apres.substr(0, appel.Apres.empty() ? 0 : appel.Apres.size() - 1);
-  if (CompileCoupe(m, nom, arguments, f)) return true;
+  const auto appel = AppelDe(m, valeur, genre);
+  if (!appel) return false;
+  std::string arguments = ArgumentsDe(appel->Appel);
+  if (CompileCoupe(m, appel->Nom, arguments, f)) return true;
   f.Gauche = Resolu{};
   f.Droite = Resolu{};
-  f.FonctionAppelee = static_cast<uint8_t>(place);
+  f.FonctionAppelee = static_cast<uint8_t>(appel->Fonction);
   f.Gauche.Texte = std::move(arguments);
   f.Executer = genre == Genre::Entier ? AffecteAppelEntier : genre == Genre::Reel ? AffecteAppelReel : AffecteAppelChaine;
+  return true;
+}
+
+// gauche op droite: two resolved terms, or a resolved term and a call of a function.
+bool CompileOperation(const Machine& m, const std::string& gauche, const std::string& droite, Genre genre,
+                      FormeRapide& f) {
+  auto premier = Terme(m, gauche, genre);
+  if (Resout(premier, Terme(m, droite, genre), f)) return true;
+  const auto appel = AppelDe(m, droite, genre);
+  if (!appel || !Resout(std::move(premier), Resolu{}, f)) return false;
+  f.FonctionAppelee = static_cast<uint8_t>(appel->Fonction);
+  f.Droite.Texte = ArgumentsDe(appel->Appel);
+  f.Executer = genre == Genre::Entier  ? AffecteNombreEtAppel<int32_t>
+               : genre == Genre::Reel ? AffecteNombreEtAppel<double>
+                                      : AffecteChaineEtAppel;
   return true;
 }
 
 bool CompileValeur(const Machine& m, const std::string& valeur, Genre genre, FormeRapide& f) {
   if (genre == Genre::Entier || genre == Genre::Reel) {
     const Operation operation = CoupeOperateur(valeur);
-    if (operation.Operateur == OperateurArith::Aucun && Laisse(ResoudTerme(m, operation.Gauche, genre)) &&
-        CompileAppel(m, operation.Gauche, genre, f))
-      return true;
+    if (operation.Operateur == OperateurArith::Aucun && CompileAppel(m, operation.Gauche, genre, f)) return true;
     if (operation.Operateur == OperateurArith::Puissance) return false;  // fails on an operand: left to the text
     f.Operateur = operation.Operateur;
     f.Executer = genre == Genre::Entier ? AffecteEntier : AffecteReel;
-    return Resout(Terme(m, operation.Gauche, genre), Terme(m, operation.Droite, genre), f);
+    return CompileOperation(m, operation.Gauche, operation.Droite, genre, f);
   }
   if (genre != Genre::Chaine) return false;
   f.Executer = AffecteChaine;
   if (Trim(valeur).empty()) return Resout(Resolu{}, Resolu{}, f);
   const std::size_t plus = DernierPlusHorsGuillemets(valeur);
   if (plus == std::string::npos) {
-    if (Laisse(ResoudTerme(m, valeur, genre)) && CompileAppel(m, valeur, genre, f)) return true;
+    if (CompileAppel(m, valeur, genre, f)) return true;
     return Resout(Terme(m, valeur, genre), Resolu{}, f);
   }
-  return Resout(Terme(m, valeur.substr(0, plus), genre), Terme(m, Copie(valeur, plus + 2, 255), genre), f);
+  return CompileOperation(m, valeur.substr(0, plus), Copie(valeur, plus + 2, 255), genre, f);
 }
 
 void CompileAffectation(const Machine& m, const std::string& ligne, FormeRapide& f) {

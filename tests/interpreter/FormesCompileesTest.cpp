@@ -41,6 +41,9 @@ const std::vector<std::string> kInstructions = {
     "C$ = RIGHT$({s},{i})", "S$ = LEFT$({s})", "{I} = LEN({s})", "{I} = LEN({s}) + 1", "{I} = ASC({s})",
     "{I} = INSTR({s},{s})", "{I} = VAL({s})", "{I} = ABS({i})", "R = SQR({r})", "R = ABS({r})",
     "S$ = CHR$({i})", "S$ = STR$({i})", "S$ = UCASE$({s})", "N$ = HEX$({i})", "S$ = SPACE$({i})",
+    "{I} = {i} {q} LEN({s})", "{I} = {i} + ASC({s})", "{I} = {i} {q} LEN({i})", "R = {r} {q} SQR({r})",
+    "V({i}) = {r} - ABS({r})", "S$ = {s} + CHR$({i})", "S$ = S$ + STR$({i})", "U({i}) = {s} + MID$({s},{i},{i})",
+    "C$ = C$ + LEFT$({s},{i})", "S$ = {s} + UCASE$({s})",
     "PRINT {x}", "PRINT {x};", "PRINT", "PRINT# 1,{x}", "PRINT# 1,{x};", "PRINT# 2,{x}", "PRINT# 1,",
     "GOSUB SOUS", "GOSUB {e}", "CALL PROC", "CALL RIEN", "RETURN", "GOTO {e}", "IF {x} {c} {x} THEN {e}",
     "IF {x} {c} {x} THEN {e} ELSE {e}", "ELSE", "WEND", "NEXT", "LOOP {i} {c} {i}", "DO",
@@ -213,6 +216,17 @@ TEST(FormesCompilees, DoWhatTheTextDoesByteForByte) {
     const Trace texte = Lance(lignes, revision, false);
     ASSERT_EQ(compilee, texte);
   }
+}
+
+TEST(FormesCompilees, RefuseTheStringPastTheLongestAsTheTextDoes) {
+  const DossierTemporaire dossier;
+  const DossierCourant ici(dossier.Chemin());
+  std::vector<std::string> lignes = kEntete;
+  lignes.insert(lignes.end(), {"S$ = SPACE$(16777216)", "C$ = S$ + CHR$(65)", "I = LEN(C$)", "C$ = S$ + \"ab\""});
+  const Trace compilee = Lance(lignes, true, true);
+  EXPECT_EQ(compilee, Lance(lignes, true, false));
+  ASSERT_FALSE(compilee.Messages.empty());
+  EXPECT_EQ(compilee.Messages.front(), "Trop de variables");
 }
 
 }  // namespace
