@@ -99,22 +99,33 @@ bool SitueOperandes(const Machine& m, const FormeRapide& f, Cellules& c) {
   return Situe(m, f.Gauche, c.Gauche) && Situe(m, f.Droite, c.Droite);
 }
 
-void AffecteEntier(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  Cellules c;
-  int32_t cible = 0;
-  if (!SitueOperandes(m, f, c) || !SitueCible(m, f, Genre::Entier, cible)) return ParLeTexte(m, lignes, Ligne);
-  const auto x = CalculeEntier(Entier(m, f.Gauche, c.Gauche), f.Operateur, Entier(m, f.Droite, c.Droite));
-  if (!x) return m.Erreur();
-  m.Valeurs.Entier(cible) = *x;
+// The value of a resolved term of a number kind, and the operation on two of them.
+template <typename T>
+T Nombre(const Machine& m, const Resolu& r, int32_t cellule) {
+  if constexpr (std::is_same_v<T, int32_t>) return Entier(m, r, cellule);
+  else return Reel(m, r, cellule);
 }
+template <typename T>
+std::optional<T> Calcule(T a, OperateurArith operateur, T b) {
+  if constexpr (std::is_same_v<T, int32_t>) return CalculeEntier(a, operateur, b);
+  else return CalculeReel(a, operateur, b);
+}
+template <typename T>
+void Range(Machine& m, int32_t cellule, T valeur) {
+  if constexpr (std::is_same_v<T, int32_t>) m.Valeurs.Entier(cellule) = valeur;
+  else m.Valeurs.Reel(cellule) = valeur;
+}
+template <typename T>
+constexpr Genre kGenre = std::is_same_v<T, int32_t> ? Genre::Entier : Genre::Reel;
 
-void AffecteReel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
+template <typename T>
+void AffecteNombre(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
   Cellules c;
   int32_t cible = 0;
-  if (!SitueOperandes(m, f, c) || !SitueCible(m, f, Genre::Reel, cible)) return ParLeTexte(m, lignes, Ligne);
-  const auto x = CalculeReel(Reel(m, f.Gauche, c.Gauche), f.Operateur, Reel(m, f.Droite, c.Droite));
+  if (!SitueOperandes(m, f, c) || !SitueCible(m, f, kGenre<T>, cible)) return ParLeTexte(m, lignes, Ligne);
+  const auto x = Calcule<T>(Nombre<T>(m, f.Gauche, c.Gauche), f.Operateur, Nombre<T>(m, f.Droite, c.Droite));
   if (!x) return m.Erreur();
-  m.Valeurs.Reel(cible) = *x;
+  Range<T>(m, cible, *x);
 }
 
 void AffecteChaine(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
@@ -177,25 +188,14 @@ void AffecteAppelChaine(Machine& m, CacheLignes& lignes, const FormeRapide& f, i
 // as in the text. The arguments' text is Droite's.
 template <typename T>
 void AffecteNombreEtAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  constexpr bool entier = std::is_same_v<T, int32_t>;
   int32_t gauche = 0, cible = 0;
-  if (!Situe(m, f.Gauche, gauche) || !SitueCible(m, f, entier ? Genre::Entier : Genre::Reel, cible))
-    return ParLeTexte(m, lignes, Ligne);
-  std::optional<T> x;
-  if constexpr (entier) {
-    const int32_t a = Entier(m, f.Gauche, gauche);
-    const auto b = Appel<T>(m, f.FonctionAppelee, f.Droite.Texte);
-    if (!b) return;
-    x = CalculeEntier(a, f.Operateur, *b);
-  } else {
-    const double a = Reel(m, f.Gauche, gauche);
-    const auto b = Appel<T>(m, f.FonctionAppelee, f.Droite.Texte);
-    if (!b) return;
-    x = CalculeReel(a, f.Operateur, *b);
-  }
+  if (!Situe(m, f.Gauche, gauche) || !SitueCible(m, f, kGenre<T>, cible)) return ParLeTexte(m, lignes, Ligne);
+  const T a = Nombre<T>(m, f.Gauche, gauche);
+  const auto b = Appel<T>(m, f.FonctionAppelee, f.Droite.Texte);
+  if (!b) return;
+  const auto x = Calcule<T>(a, f.Operateur, *b);
   if (!x) return m.Erreur();
-  if constexpr (entier) m.Valeurs.Entier(cible) = *x;
-  else m.Valeurs.Reel(cible) = *x;
+  Range<T>(m, cible, *x);
 }
 
 void AffecteChaineEtAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
@@ -627,7 +627,7 @@ bool CompileValeur(const Machine& m, const std::string& valeur, Genre genre, For
     if (operation.Operateur == OperateurArith::Aucun && CompileAppel(m, operation.Gauche, genre, f)) return true;
     if (operation.Operateur == OperateurArith::Puissance) return false;  // fails on an operand: left to the text
     f.Operateur = operation.Operateur;
-    f.Executer = genre == Genre::Entier ? AffecteEntier : AffecteReel;
+    f.Executer = genre == Genre::Entier ? AffecteNombre<int32_t> : AffecteNombre<double>;
     return CompileOperation(m, operation.Gauche, operation.Droite, genre, f);
   }
   if (genre != Genre::Chaine) return false;
