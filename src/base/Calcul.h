@@ -6,12 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "base/Nombres.h"
+
 namespace korvane {
 
 enum class OperateurArith : uint8_t { Aucun, Plus, Moins, Fois, Quotient, Modulo, Division, Puissance };
 
 // Nothing when the operation fails (division by zero, a REAL result out of range). Loops
-// add and subtract on every turn: the integer operations are inline.
+// add and subtract on every turn: the operations are inline.
 [[nodiscard]] inline std::optional<int32_t> CalculeEntier(int32_t a, OperateurArith operateur, int32_t b) {
   using enum OperateurArith;
   // 32-bit wrap-around: the conversion to a narrower signed type is modular.
@@ -33,7 +35,22 @@ enum class OperateurArith : uint8_t { Aucun, Plus, Moins, Fois, Quotient, Modulo
   }
   return 0;
 }
-[[nodiscard]] std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b);
+[[nodiscard]] inline std::optional<double> CalculeReel(long double a, OperateurArith operateur, long double b) {
+  using enum OperateurArith;
+  const bool division = operateur == Division || operateur == Quotient || operateur == Modulo;
+  if (division && b == 0) return std::nullopt;
+  switch (operateur) {
+    case Aucun: return ArrondiReel6(a);
+    case Plus: return ArrondiReel6(a + b);
+    case Moins: return ArrondiReel6(a - b);
+    case Fois: return ArrondiReel6(a * b);
+    case Division: return ArrondiReel6(a / b);
+    case Quotient: return ArrondiReel6(std::trunc(a / b));
+    case Modulo: return ArrondiReel6(std::fmod(a, b));  // sign of a
+    case Puissance: return 0.0;  // "**" has no result
+  }
+  return 0.0;
+}
 
 // The longest string a program may build: SPACE$, STRING$ and "+" refuse more with
 // "Trop de variables" rather than exhaust the memory of the whole environment.
