@@ -12,10 +12,25 @@ namespace korvane {
 
 namespace {
 
+// A value with at most three binary places and few digits is written exactly, without the
+// rounding conversion: its integer part, then its decimals from the eighths.
+std::optional<std::string> FormatExact(double valeur, char separateur) {
+  const double huitiemes = std::fabs(valeur) * 8;
+  if (!(huitiemes < 8e11) || huitiemes != std::trunc(huitiemes)) return std::nullopt;
+  constexpr const char* kDecimales[] = {"", "125", "25", "375", "5", "625", "75", "875"};
+  const auto n = static_cast<uint64_t>(huitiemes);
+  std::string sortie = valeur < 0 ? "-" : "";
+  sortie += std::to_string(n / 8);
+  if (n % 8 != 0) (sortie += separateur) += kDecimales[n % 8];
+  return sortie;
+}
+
 }  // namespace
 
 std::string FormatReel(double valeur, char separateur, int chiffres) {
   if (valeur == 0) return "0";
+  if (chiffres >= 15)
+    if (auto exact = FormatExact(valeur, separateur)) return std::move(*exact);
   char tampon[64];
   // d.ddd...e[+-]x: `chiffres` significant digits, rounded by the conversion.
   const auto fin =
@@ -23,7 +38,8 @@ std::string FormatReel(double valeur, char separateur, int chiffres) {
   const std::string_view ecrit(tampon, static_cast<std::size_t>(fin - tampon));
   const bool negatif = ecrit.front() == '-';
   const std::size_t e = ecrit.find('e');
-  const int exposant = std::atoi(std::string(ecrit.substr(e + 1)).c_str());
+  int exposant = 0;
+  std::from_chars(ecrit.data() + e + (ecrit[e + 1] == '+' ? 2 : 1), ecrit.data() + ecrit.size(), exposant);
   std::string significatifs;
   for (char c : ecrit.substr(0, e))
     if (c >= '0' && c <= '9') significatifs += c;

@@ -29,6 +29,9 @@ TEST(FormatReel, GeneralFormat) {
       {-1E-10, "-1E-10"},
       {1.23456789012345678, "1.23456789012346"},  // the 15th digit is rounded
       {9.999999999999999, "10"},
+      {-0.375, "-0.375"},
+      {99999999999.875, "99999999999.875"},
+      {9999999999999.875, "9999999999999.88"},  // eighths with too many digits are rounded
   };
   for (const Cas& c : cas) EXPECT_EQ(FormatReel(c.valeur, '.'), c.texte);
 }
@@ -42,6 +45,7 @@ TEST(FormatReel, SixByteRealsShowTheirRounding) {
 TEST(FormatReel, UsesTheGivenDecimalSeparator) {
   EXPECT_EQ(FormatReel(2.5, ','), "2,5");
   EXPECT_EQ(FormatReel(2.5E-7, ','), "2,5E-7");
+  EXPECT_EQ(FormatReel(-12.125, ','), "-12,125");
 }
 
 TEST(ArrondiReel6, RangeLimits) {
