@@ -13,8 +13,8 @@ namespace korvane {
 
 namespace {
 
-// Qt's file list writes sizes and dates in the system's language and names folders from a
-// translation its French catalogue lacks; these columns are rewritten in French.
+// Qt's file list writes sizes and dates in the system's language, whatever the default
+// locale: these columns are rewritten in French.
 class ListeFichiersFrancaise : public QIdentityProxyModel {
  public:
   using QIdentityProxyModel::QIdentityProxyModel;
@@ -28,9 +28,6 @@ class ListeFichiersFrancaise : public QIdentityProxyModel {
       case kTaille:
         if (fichiers->isDir(source)) break;
         return francais.formattedDataSize(fichiers->size(source));
-      case kType:
-        if (fichiers->isDir(source)) return QStringLiteral("Dossier");
-        break;
       case kDate:
         return francais.toString(fichiers->lastModified(source), QLocale::ShortFormat);
     }
@@ -39,7 +36,6 @@ class ListeFichiersFrancaise : public QIdentityProxyModel {
 
  private:
   static constexpr int kTaille = 1;
-  static constexpr int kType = 2;
   static constexpr int kDate = 3;
 };
 

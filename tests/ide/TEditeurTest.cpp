@@ -8,8 +8,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTreeView>
+#include <sstream>
 
 #include "BancEditeur.h"
+#include "screen/MessagesQt.h"
 #include "support/Attente.h"
 #include "support/FichiersSource.h"
 #include "ide/TEditeur.h"
@@ -390,6 +392,8 @@ TEST(FiltresQt, EachLabelGetsItsPatterns) {
 // closing the dialog leaves no settings file behind.
 TEST(DialogueFichier, DescribesFilesInFrenchAndWritesNoSettings) {
   SansFichierDeReglages();
+  std::ostringstream avertissements;
+  QtEnFrancais(*QApplication::instance(), avertissements);
   QTemporaryDir dossier;
   ASSERT_TRUE(QDir(dossier.path()).mkdir(QStringLiteral("sous-dossier")));
   QFile fichier(dossier.filePath(QStringLiteral("a.bas")));
@@ -417,6 +421,7 @@ TEST(DialogueFichier, DescribesFilesInFrenchAndWritesNoSettings) {
       << cellule(QStringLiteral("a.bas"), 3).toStdString();
   dialogue.reset();
   EXPECT_FALSE(QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
+  QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <sstream>
 
 #include "screen/MessagesQt.h"
@@ -37,6 +40,20 @@ TEST(BoitesMessageQt, StandardButtonsReadInFrench) {
   for (const auto bouton : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
     textes << boite.button(bouton)->text().remove('&');
   EXPECT_EQ(textes, QStringList({"OK", "Oui", "Non", "Annuler"}));
+}
+
+// The texts Qt's French catalogue lacks are French too, in the print dialog for one.
+TEST(BoitesMessageQt, QtsPrintDialogReadsInFrench) {
+  std::ostringstream avertissements;
+  QtEnFrancais(*QApplication::instance(), avertissements);
+  QPrinter imprimante;
+  QPrintDialog dialogue(&imprimante);
+  QStringList textes;
+  for (const QGroupBox* groupe : dialogue.findChildren<QGroupBox*>()) textes << groupe->title();
+  for (const QAbstractButton* bouton : dialogue.findChildren<QAbstractButton*>()) textes << bouton->text();
+  EXPECT_TRUE(textes.contains(QStringLiteral("Impression recto verso"))) << textes.join(" | ").toStdString();
+  EXPECT_TRUE(textes.contains(QStringLiteral("Reliure côté long"))) << textes.join(" | ").toStdString();
+  QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace
