@@ -57,6 +57,11 @@ Sorte SorteDe(Genre genre) {
 // What the compiled form does not handle, the line's text does, messages included.
 void ParLeTexte(Machine& m, CacheLignes& lignes, int& Ligne) { ExecuteAnalysee(m, lignes, lignes.Relit(Ligne), Ligne); }
 
+// A call that gave nothing has told its failure, or leaves the line to its text.
+void SansValeur(Machine& m, CacheLignes& lignes, int& Ligne) {
+  if (m.Etat == kContinue) ParLeTexte(m, lignes, Ligne);
+}
+
 // The cell of an array element, from its subscript cell or its fixed offset; false when the
 // cell does not exist (the text then reports it).
 bool CelluleElement(const Machine& m, int32_t premiere, int32_t indice, int32_t decalage, Genre genre,
@@ -145,107 +150,114 @@ void AffecteChaine(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& L
   cible = std::move(valeur);
 }
 
-// A built-in function reads its arguments itself, as in the text.
+// The string slices whose arguments all resolved make the same cuts as their text; nothing
+// when an argument's cell does not exist.
+std::optional<std::string> ValeurMid(const Machine& m, const FormeRapide& f) {
+  Cellules c;
+  int32_t compte = 0;
+  if (!SitueOperandes(m, f, c) || !Situe(m, *f.Troisieme, compte)) return std::nullopt;
+  const int32_t debut = Entier(m, f.Droite, c.Droite), nombre = Entier(m, *f.Troisieme, compte);
+  if (nombre <= 0) return std::string();
+  return Copie(Chaine(m, f.Gauche, c.Gauche), static_cast<std::size_t>(std::max(debut, 1)),
+               static_cast<std::size_t>(nombre));
+}
+
+template <bool Debut>
+std::optional<std::string> ValeurExtrait(const Machine& m, const FormeRapide& f) {
+  Cellules c;
+  if (!SitueOperandes(m, f, c)) return std::nullopt;
+  const std::string& chaine = Chaine(m, f.Gauche, c.Gauche);
+  const int32_t compte = Entier(m, f.Droite, c.Droite);
+  const auto n = static_cast<std::size_t>(compte);
+  if (compte <= 0) return std::string();
+  return Debut ? chaine.substr(0, n) : n >= chaine.size() ? chaine : Copie(chaine, chaine.size() - n + 1, 255);
+}
+
+std::optional<int32_t> ValeurLen(const Machine& m, const FormeRapide& f) {
+  Cellules c;
+  if (!SitueOperandes(m, f, c)) return std::nullopt;
+  return static_cast<int32_t>(std::min<std::size_t>(Chaine(m, f.Gauche, c.Gauche).size(), INT32_MAX));
+}
+
+// Any other built-in function reads its arguments, Gauche's text, itself, as in the text.
 template <typename T>
-std::optional<T> Appel(Machine& m, uint8_t place, const std::string& arguments) {
-  if constexpr (std::is_same_v<T, int32_t>) return FonctionsEntieres()[place].Calcule(m, arguments);
-  else if constexpr (std::is_same_v<T, double>) return FonctionsReelles()[place].Calcule(m, arguments);
-  else return FonctionsChaines()[place].Calcule(m, arguments);
+std::optional<T> ValeurFonction(Machine& m, const FormeRapide& f) {
+  if constexpr (std::is_same_v<T, int32_t>) return FonctionsEntieres()[f.FonctionAppelee].Calcule(m, f.Gauche.Texte);
+  else if constexpr (std::is_same_v<T, double>) return FonctionsReelles()[f.FonctionAppelee].Calcule(m, f.Gauche.Texte);
+  else return FonctionsChaines()[f.FonctionAppelee].Calcule(m, f.Gauche.Texte);
 }
 
-// NAME = function(arguments); the arguments' text is Gauche's.
+// The value of a compiled call; nothing when the function failed, which it has told (the run
+// then stops), or when the line is to run its text (the run goes on).
 template <typename T>
-std::optional<T> Appel(Machine& m, const FormeRapide& f) {
-  return Appel<T>(m, f.FonctionAppelee, f.Gauche.Texte);
+std::optional<T> ValeurAppel(Machine& m, const FormeRapide& f) {
+  if constexpr (std::is_same_v<T, std::string>) {
+    switch (f.Appel) {
+      case SorteAppel::Mid: return ValeurMid(m, f);
+      case SorteAppel::Left: return ValeurExtrait<true>(m, f);
+      case SorteAppel::Right: return ValeurExtrait<false>(m, f);
+      default: break;
+    }
+  }
+  if constexpr (std::is_same_v<T, int32_t>)
+    if (f.Appel == SorteAppel::Len) return ValeurLen(m, f);
+  return ValeurFonction<T>(m, f);
 }
 
-void AffecteAppelEntier(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
+// NAME = function(arguments).
+template <typename T>
+void AffecteAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
   int32_t cible = 0;
-  if (!SitueCible(m, f, Genre::Entier, cible)) return ParLeTexte(m, lignes, Ligne);
-  const auto valeur = Appel<int32_t>(m, f);
-  if (valeur) m.Valeurs.Entier(cible) = *valeur;
+  if (!SitueCible(m, f, std::is_same_v<T, std::string> ? Genre::Chaine : kGenre<T>, cible))
+    return ParLeTexte(m, lignes, Ligne);
+  auto valeur = ValeurAppel<T>(m, f);
+  if (!valeur) return SansValeur(m, lignes, Ligne);
+  if constexpr (std::is_same_v<T, std::string>) {
+    m.Valeurs.Chaine(cible) = std::move(*valeur);
+  } else if constexpr (std::is_same_v<T, double>) {
+    // The value goes through the evaluator's rounding, as a term alone does.
+    const auto x = CalculeReel(*valeur, OperateurArith::Aucun, 0);
+    if (!x) return m.Erreur();
+    m.Valeurs.Reel(cible) = *x;
+  } else {
+    m.Valeurs.Entier(cible) = *valeur;
+  }
 }
 
-void AffecteAppelReel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  int32_t cible = 0;
-  if (!SitueCible(m, f, Genre::Reel, cible)) return ParLeTexte(m, lignes, Ligne);
-  const auto valeur = Appel<double>(m, f);
-  if (!valeur) return;
-  // The value goes through the evaluator's rounding, as a term alone does.
-  const auto x = CalculeReel(*valeur, OperateurArith::Aucun, 0);
-  if (!x) return m.Erreur();
-  m.Valeurs.Reel(cible) = *x;
+// NAME = term op call, or call op term. The call is the form Sous, the term Gauche; calls
+// change no value, so reading the term before or after gives what the text gives.
+bool SitueOperationAppel(const Machine& m, const FormeRapide& f, Genre genre, int32_t& terme, int32_t& cible) {
+  return Situe(m, f.Gauche, terme) && SitueCible(m, f, genre, cible);
 }
 
-void AffecteAppelChaine(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  int32_t cible = 0;
-  if (!SitueCible(m, f, Genre::Chaine, cible)) return ParLeTexte(m, lignes, Ligne);
-  auto valeur = Appel<std::string>(m, f);
-  if (valeur) m.Valeurs.Chaine(cible) = std::move(*valeur);
-}
-
-// NAME = term op function(arguments): the term is read first, then the function is called,
-// as in the text. The arguments' text is Droite's.
 template <typename T>
 void AffecteNombreEtAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  int32_t gauche = 0, cible = 0;
-  if (!Situe(m, f.Gauche, gauche) || !SitueCible(m, f, kGenre<T>, cible)) return ParLeTexte(m, lignes, Ligne);
-  const T a = Nombre<T>(m, f.Gauche, gauche);
-  const auto b = Appel<T>(m, f.FonctionAppelee, f.Droite.Texte);
-  if (!b) return;
-  const auto x = Calcule<T>(a, f.Operateur, *b);
+  int32_t terme = 0, cible = 0;
+  if (!SitueOperationAppel(m, f, kGenre<T>, terme, cible)) return ParLeTexte(m, lignes, Ligne);
+  const auto appel = ValeurAppel<T>(m, *f.Sous);
+  if (!appel) return SansValeur(m, lignes, Ligne);
+  const T valeur = Nombre<T>(m, f.Gauche, terme);
+  const auto x = f.SousAGauche ? Calcule<T>(*appel, f.Operateur, valeur) : Calcule<T>(valeur, f.Operateur, *appel);
   if (!x) return m.Erreur();
   Range<T>(m, cible, *x);
 }
 
 void AffecteChaineEtAppel(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  int32_t cellule = 0, gauche = 0;
-  if (!Situe(m, f.Gauche, gauche) || !SitueCible(m, f, Genre::Chaine, cellule)) return ParLeTexte(m, lignes, Ligne);
-  auto droite = Appel<std::string>(m, f.FonctionAppelee, f.Droite.Texte);
-  if (!droite) return;
+  int32_t terme = 0, cellule = 0;
+  if (!SitueOperationAppel(m, f, Genre::Chaine, terme, cellule)) return ParLeTexte(m, lignes, Ligne);
+  auto appel = ValeurAppel<std::string>(m, *f.Sous);
+  if (!appel) return SansValeur(m, lignes, Ligne);
   std::string& cible = m.Valeurs.Chaine(cellule);
-  const std::string& debut = Chaine(m, f.Gauche, gauche);
-  if (debut.size() + droite->size() > kLongueurMaxChaine) return m.Erreur("Trop de variables");
-  if (&debut == &cible) {
-    cible.append(*droite);
-    return;
+  const std::string& valeur = Chaine(m, f.Gauche, terme);
+  if (valeur.size() + appel->size() > kLongueurMaxChaine) return m.Erreur("Trop de variables");
+  if (f.SousAGauche) {
+    cible = std::move(*appel += valeur);
+  } else if (&valeur == &cible) {
+    cible.append(*appel);  // an append grows the string in place
+  } else {
+    std::string somme = valeur;
+    cible = std::move(somme += *appel);
   }
-  std::string valeur = debut;
-  valeur += *droite;
-  cible = std::move(valeur);
-}
-
-// The functions of string slices whose arguments all resolved: the same cuts as their text.
-void AffecteMid(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  Cellules c;
-  int32_t compte = 0, cible = 0;
-  if (!SitueOperandes(m, f, c) || !Situe(m, *f.Troisieme, compte) || !SitueCible(m, f, Genre::Chaine, cible))
-    return ParLeTexte(m, lignes, Ligne);
-  const int32_t debut = Entier(m, f.Droite, c.Droite), nombre = Entier(m, *f.Troisieme, compte);
-  std::string valeur;
-  if (nombre > 0) valeur = Copie(Chaine(m, f.Gauche, c.Gauche), static_cast<std::size_t>(std::max(debut, 1)),
-                                 static_cast<std::size_t>(nombre));
-  m.Valeurs.Chaine(cible) = std::move(valeur);
-}
-
-template <bool Debut>
-void AffecteExtrait(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  Cellules c;
-  int32_t cible = 0;
-  if (!SitueOperandes(m, f, c) || !SitueCible(m, f, Genre::Chaine, cible)) return ParLeTexte(m, lignes, Ligne);
-  const std::string& chaine = Chaine(m, f.Gauche, c.Gauche);
-  const int32_t compte = Entier(m, f.Droite, c.Droite);
-  std::string valeur;
-  const auto n = static_cast<std::size_t>(compte);
-  if (compte > 0) valeur = Debut ? chaine.substr(0, n) : n >= chaine.size() ? chaine : Copie(chaine, chaine.size() - n + 1, 255);
-  m.Valeurs.Chaine(cible) = std::move(valeur);
-}
-
-void AffecteLen(Machine& m, CacheLignes& lignes, const FormeRapide& f, int& Ligne) {
-  Cellules c;
-  int32_t cible = 0;
-  if (!SitueOperandes(m, f, c) || !SitueCible(m, f, Genre::Entier, cible)) return ParLeTexte(m, lignes, Ligne);
-  m.Valeurs.Entier(cible) = static_cast<int32_t>(std::min<std::size_t>(Chaine(m, f.Gauche, c.Gauche).size(), INT32_MAX));
 }
 
 bool CompareEntiers(Comparaison sorte, int32_t a, int32_t b) {
@@ -475,7 +487,7 @@ bool Laisse(const Lecture& lecture) { return !lecture.Resultat && lecture.Echec 
 
 // A term calling a built-in function of kind `genre`.
 std::optional<SuiteTerme> AppelDe(const Machine& m, const std::string& texte, Genre genre) {
-  if (!Laisse(ResoudTerme(m, texte, genre))) return std::nullopt;
+  if (!Laisse(ResoudTerme(m, Trim(texte), genre))) return std::nullopt;
   auto suite = SuiteDuTerme(m, texte, genre);
   if (!suite || suite->Fonction < 0) return std::nullopt;
   return suite;
@@ -571,13 +583,13 @@ std::optional<Resolu> ArgumentEntierResolu(const Machine& m, const std::string& 
 bool CompileCoupe(const Machine& m, const std::string& nom, const std::string& arguments, FormeRapide& f) {
   if (nom == "LEN") {
     if (!Resout(ArgumentChaineResolu(m, arguments), Resolu{}, f)) return false;
-    f.Executer = AffecteLen;
+    f.Appel = SorteAppel::Len;
     return true;
   }
   if (nom == "LEFT$" || nom == "RIGHT$") {
     const auto parties = CoupeVirgule(arguments, 3);
     if (!parties || !Resout(ArgumentChaineResolu(m, parties->Gauche), ArgumentEntierResolu(m, parties->Droite), f)) return false;
-    f.Executer = nom == "LEFT$" ? AffecteExtrait<true> : AffecteExtrait<false>;
+    f.Appel = nom == "LEFT$" ? SorteAppel::Left : SorteAppel::Right;
     return true;
   }
   if (nom != "MID$") return false;
@@ -588,33 +600,45 @@ bool CompileCoupe(const Machine& m, const std::string& nom, const std::string& a
   auto compte = ArgumentEntierResolu(m, seconde->Droite);
   if (!compte || !Resout(ArgumentChaineResolu(m, premiere->Gauche), ArgumentEntierResolu(m, seconde->Gauche), f)) return false;
   f.Troisieme = std::make_unique<Resolu>(std::move(*compte));
-  f.Executer = AffecteMid;
+  f.Appel = SorteAppel::Mid;
   return true;
 }
 
-// A value that is one term calling a built-in function of the target's type.
-bool CompileAppel(const Machine& m, const std::string& valeur, Genre genre, FormeRapide& f) {
-  const auto appel = AppelDe(m, valeur, genre);
+// A term calling a built-in function of kind `genre`, into `f`: MID$, LEFT$, RIGHT$ and LEN
+// with resolved arguments as slices, any other function with its arguments' text.
+bool CompileAppel(const Machine& m, const std::string& terme, Genre genre, FormeRapide& f) {
+  const auto appel = AppelDe(m, terme, genre);
   if (!appel) return false;
   std::string arguments = ArgumentsDe(appel->Appel);
   if (CompileCoupe(m, appel->Nom, arguments, f)) return true;
   f.Gauche = Resolu{};
   f.Droite = Resolu{};
+  f.Appel = SorteAppel::Fonction;
   f.FonctionAppelee = static_cast<uint8_t>(appel->Fonction);
   f.Gauche.Texte = std::move(arguments);
-  f.Executer = genre == Genre::Entier ? AffecteAppelEntier : genre == Genre::Reel ? AffecteAppelReel : AffecteAppelChaine;
   return true;
 }
 
-// gauche op droite: two resolved terms, or a resolved term and a call of a function.
+FormeRapide::Fonction AffectationAppel(Genre genre) {
+  return genre == Genre::Entier ? AffecteAppel<int32_t> : genre == Genre::Reel ? AffecteAppel<double> : AffecteAppel<std::string>;
+}
+
+// gauche op droite: two resolved terms, or a resolved term and a call, on either side.
 bool CompileOperation(const Machine& m, const std::string& gauche, const std::string& droite, Genre genre,
                       FormeRapide& f) {
   auto premier = Terme(m, gauche, genre);
-  if (Resout(premier, Terme(m, droite, genre), f)) return true;
-  const auto appel = AppelDe(m, droite, genre);
-  if (!appel || !Resout(std::move(premier), Resolu{}, f)) return false;
-  f.FonctionAppelee = static_cast<uint8_t>(appel->Fonction);
-  f.Droite.Texte = ArgumentsDe(appel->Appel);
+  auto second = Terme(m, droite, genre);
+  if (Resout(premier, second, f)) return true;
+  auto sous = std::make_unique<FormeRapide>();
+  if (premier && CompileAppel(m, droite, genre, *sous)) {
+    f.Gauche = std::move(*premier);
+  } else if (second && CompileAppel(m, gauche, genre, *sous)) {
+    f.Gauche = std::move(*second);
+    f.SousAGauche = true;
+  } else {
+    return false;
+  }
+  f.Sous = std::move(sous);
   f.Executer = genre == Genre::Entier  ? AffecteNombreEtAppel<int32_t>
                : genre == Genre::Reel ? AffecteNombreEtAppel<double>
                                       : AffecteChaineEtAppel;
@@ -624,7 +648,10 @@ bool CompileOperation(const Machine& m, const std::string& gauche, const std::st
 bool CompileValeur(const Machine& m, const std::string& valeur, Genre genre, FormeRapide& f) {
   if (genre == Genre::Entier || genre == Genre::Reel) {
     const Operation operation = CoupeOperateur(valeur);
-    if (operation.Operateur == OperateurArith::Aucun && CompileAppel(m, operation.Gauche, genre, f)) return true;
+    if (operation.Operateur == OperateurArith::Aucun && CompileAppel(m, operation.Gauche, genre, f)) {
+      f.Executer = AffectationAppel(genre);
+      return true;
+    }
     if (operation.Operateur == OperateurArith::Puissance) return false;  // fails on an operand: left to the text
     f.Operateur = operation.Operateur;
     f.Executer = genre == Genre::Entier ? AffecteNombre<int32_t> : AffecteNombre<double>;
@@ -635,7 +662,10 @@ bool CompileValeur(const Machine& m, const std::string& valeur, Genre genre, For
   if (Trim(valeur).empty()) return Resout(Resolu{}, Resolu{}, f);
   const std::size_t plus = DernierPlusHorsGuillemets(valeur);
   if (plus == std::string::npos) {
-    if (CompileAppel(m, valeur, genre, f)) return true;
+    if (CompileAppel(m, valeur, genre, f)) {
+      f.Executer = AffectationAppel(genre);
+      return true;
+    }
     return Resout(Terme(m, valeur, genre), Resolu{}, f);
   }
   return CompileOperation(m, valeur.substr(0, plus), Copie(valeur, plus + 2, 255), genre, f);

@@ -18,6 +18,9 @@ class CacheLignes;
 struct LigneAnalysee;
 struct Machine;
 
+// What a compiled call computes: a slice with resolved arguments, or any built-in function.
+enum class SorteAppel : uint8_t { Fonction, Mid, Left, Right, Len };
+
 struct FormeRapide {
   using Fonction = void (*)(Machine&, CacheLignes&, const FormeRapide&, int& Ligne);
   Fonction Executer = nullptr;  // none: the line runs through its text
@@ -34,8 +37,11 @@ struct FormeRapide {
   bool Canal = false;               // PRINT# rather than PRINT
   bool FinLigne = true;             // PRINT without its ';'
   uint8_t FonctionAppelee = 0;      // a function's place in the table of its result type
+  SorteAppel Appel = SorteAppel::Fonction;
+  bool SousAGauche = false;         // an operation's call is its left operand
   Resolu Gauche, Droite;            // a function's argument text is Gauche's
   std::unique_ptr<Resolu> Troisieme;  // MID$'s count
+  std::unique_ptr<FormeRapide> Sous;  // an operation's call; the other operand is Gauche
 };
 
 // Fills `forme` when the line has a compiled form; leaves it empty otherwise.

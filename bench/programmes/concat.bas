@@ -1,0 +1,17 @@
+DIM A$ AS STRING
+DIM B$ AS STRING
+DIM I AS INTEGER
+DIM K AS INTEGER
+DIM T AS INTEGER
+B$ = "abcdefghij"
+T = 0
+FOR I = 1 TO 300000
+K = I MOD 26
+K = K + 65
+A$ = ""
+A$ = A$ + CHR$(K)
+A$ = A$ + LEFT$(B$,3)
+T = T + LEN(A$)
+NEXT
+PRINT T
+END
