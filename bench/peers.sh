@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Times korvane-run against the Debian interpreters yabasic and bwbasic on the same work, one
-# program of each kind learners write: FOR loop with integer arithmetic, string built with "+",
-# WHILE loop with a block IF, integer array elements in nested FOR loops, GOSUB / RETURN,
-# CALL of a SUB, MID$ in an assignment then a block IF, REAL arithmetic, DO / LOOP and PRINT#
-# to a file. Each program prints its result; the script checks that the three agree. Within
-# a round the interpreters run one after the other on each program (alternating pairs); the
-# script prints, per program, the median wall time of each and the median of the per-pair
-# ratios ours/theirs. RUNS=N sets the number of rounds (default 5); SANS_BWBASIC=1 leaves out
-# bwbasic, which takes tens of seconds on some of these programs.
+# program of each kind learners write: FOR loop with integer arithmetic, string built with "+"
+# (of variables, then of function calls), WHILE loop with a block IF, integer array elements in
+# nested FOR loops, GOSUB / RETURN, CALL of a SUB, MID$ in an assignment then a block IF, a
+# string reversed with MID$, REAL arithmetic, DO / LOOP and PRINT# to a file. Each program
+# prints its result; the script checks that the three agree. Within a round the interpreters
+# run one after the other on each program (alternating pairs); the script prints, per program,
+# the median wall time of each and the median of the per-pair ratios ours/theirs. RUNS=N sets
+# the number of rounds (default 5); SANS_BWBASIC=1 leaves out bwbasic, which takes tens of
+# seconds on some of these programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-5}
-programs=(boucle_for chaines while_if tableaux gosub appel mid reels do_loop fichier)
+programs=(boucle_for chaines concat while_if tableaux gosub appel mid inverse reels do_loop fichier)
 dir=bench/programmes
 peers=(yabasic)
 [ "${SANS_BWBASIC:-0}" = 1 ] || peers+=(bwbasic)
