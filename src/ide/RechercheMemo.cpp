@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextCursor>
+#include <algorithm>
 #include <cstddef>
 
 #include "base/Texte.h"
@@ -49,14 +50,14 @@ void Selectionne(QPlainTextEdit& memo, std::size_t debut, qsizetype longueur) {
 }  // namespace
 
 std::string TamponDocument(const QString& texte) {
-  QString unites = texte;
-  for (QChar& c : unites) {
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-      c = u'\n';
-    else if (c.isSurrogate())
-      c = u'?';
-  }
-  return VersCp1252(unites);
+  std::string tampon(static_cast<std::size_t>(texte.size()), '\0');
+  std::transform(texte.begin(), texte.end(), tampon.begin(), [](QChar c) {
+    if (c.unicode() < 0x80) return static_cast<char>(c.unicode());  // most of a program, without a call
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) return '\n';
+    const int octet = OctetCp1252(c.unicode());  // none for a surrogate
+    return static_cast<char>(octet < 0 ? '?' : octet);
+  });
+  return tampon;
 }
 
 bool ChercheTexte(QPlainTextEdit& memo, const QString& texte, const OptionsRecherche& options) {

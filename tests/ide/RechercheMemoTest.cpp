@@ -185,6 +185,18 @@ TEST_F(RechercheMemoTest, TheDialogsDriveTheCommands) {
   EXPECT_EQ(Marque(Memo), "x| x x");
 }
 
+// One byte for each UTF-16 unit: the one VersCp1252 gives its character, '?' for a surrogate,
+// a line break for the line and paragraph separators.
+TEST(TamponDocument, EachUnitBecomesItsWindows1252Byte) {
+  for (int unite = 0; unite <= 0xFFFF; ++unite) {
+    const QChar c(static_cast<char16_t>(unite));
+    const std::string attendu = c.isSurrogate() ? "?"
+                                : c == QChar::ParagraphSeparator || c == QChar::LineSeparator ? "\n"
+                                                                                             : VersCp1252(QString(c));
+    ASSERT_EQ(TamponDocument(QString(c)), attendu) << "unité " << unite;
+  }
+}
+
 // The upper-casing of Windows-1252 agrees with Qt's capitals of the same characters.
 TEST(TableMajuscules, EachByteBecomesItsCapitalWhenWindows1252HasIt) {
   const auto table = TableMajuscules();
