@@ -19,8 +19,8 @@ void Montre(QDialog& boite) {
   boite.activateWindow();
 }
 
-// The text as the document keeps it once inserted: a carriage return, a line feed or the two
-// together become one paragraph separator.
+// The text as the document keeps it once inserted: "\r\n" becomes one paragraph separator, as
+// a lone carriage return or line feed does.
 QString CommeInsere(const QString& texte) {
   QTextDocument document;
   QTextCursor(&document).insertText(texte);
@@ -61,6 +61,7 @@ std::string TamponDocument(const QString& texte) {
 }
 
 bool ChercheTexte(QPlainTextEdit& memo, const QString& texte, const OptionsRecherche& options) {
+  if (texte.isEmpty() || memo.document()->isEmpty()) return false;
   const EtatMemo etat = Etat(memo);
   const auto trouve = ChercheDansTampon(etat.Tampon, etat.Debut, etat.Longueur, TamponDocument(texte), options);
   if (!trouve) return false;
