@@ -155,10 +155,13 @@ TEST(CalculeRemplacements, AgreesWithReplacingOneMatchAtATimeInTheWholeText) {
     for (std::size_t n = tire(max); n > 0; --n) m += lettres[tire(lettres.size() - 1)];
     return m;
   };
-  for (int essai = 0; essai < 5000; ++essai) {
-    const std::string tampon = mot(16);
-    const std::string texte = mot(3);
-    const std::string par = tire(2) == 0 ? mot(1) + texte + mot(1) : mot(3);
+  for (int essai = 0; essai < 20000; ++essai) {
+    const std::string tampon = mot(24);
+    // Most texts are taken from the text itself.
+    const std::size_t depuis = tire(tampon.size());
+    const std::string texte = tire(3) > 0 ? tampon.substr(depuis, 1 + tire(1)) : mot(3);
+    const std::string avant = mot(1);
+    const std::string par = tire(2) == 0 ? avant + texte + mot(1) : mot(3);
     const OptionsRecherche options{.Bas = tire(1) == 0, .MotEntier = tire(1) == 0, .RespecterCasse = tire(1) == 0};
     const bool tout = tire(3) > 0;
     const std::size_t debut = tire(tampon.size());
