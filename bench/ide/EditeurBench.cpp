@@ -1,8 +1,10 @@
 // Times, on a 20,000-line program in a shown editor window: opening the file (the window
-// painted once), Raz with the run's one step marker and with a marker on every line, and
-// saving. Medians of a few runs.
+// painted once), Raz with the run's one step marker and with a marker on every line, saving,
+// "Remplacer tout" with 8,000 matches and "Suivant" from the top to the last line. Medians of
+// a few runs.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -55,10 +57,15 @@ int main(int argc, char** argv) {
 
   QString marquees;
   for (const QString& ligne : lignes) marquees += kMarquePas + ligne + QLatin1Char('\n');
+  // Two lines in five hold B$, the text replaced.
+  QString remplacables;
+  for (int i = 0; i < lignes.size(); ++i)
+    remplacables += (i % 5 < 2 ? QString(lignes[i]).replace(QStringLiteral("A$"), QStringLiteral("B$")) : lignes[i]) +
+                    QLatin1Char('\n');
 
   SansDialogue dialogues;
   SansMessage messages;
-  std::vector<double> ouvertures, razUne, razToutes, enregistrements;
+  std::vector<double> ouvertures, razUne, razToutes, enregistrements, remplacements, suivants;
   for (int essai = 0; essai < 5; ++essai) {
     TEditeur editeur({dialogues, messages, {}});
     editeur.resize(900, 700);
@@ -87,9 +94,23 @@ int main(int argc, char** argv) {
     chrono.start();
     editeur.Enregistrer();
     enregistrements.push_back(Millisecondes(chrono));
+
+    QPlainTextEdit& memo = *editeur.Memo1();
+    memo.setPlainText(remplacables);
+    chrono.start();
+    editeur.Recherche().Replace(QStringLiteral("B$"), QStringLiteral("C$"), {}, true);
+    editeur.repaint();
+    remplacements.push_back(Millisecondes(chrono));
+
+    memo.moveCursor(QTextCursor::Start);
+    chrono.start();
+    editeur.Recherche().Find(QStringLiteral("commentaire 19999"), {});
+    editeur.repaint();
+    suivants.push_back(Millisecondes(chrono));
   }
   std::printf("20 000 lignes : ouverture %.1f ms, Raz %.1f ms (une marque par ligne : %.1f ms), "
-              "enregistrement %.1f ms\n",
-              Mediane(ouvertures), Mediane(razUne), Mediane(razToutes), Mediane(enregistrements));
+              "enregistrement %.1f ms, Remplacer tout (8 000) %.1f ms, Suivant %.1f ms\n",
+              Mediane(ouvertures), Mediane(razUne), Mediane(razToutes), Mediane(enregistrements),
+              Mediane(remplacements), Mediane(suivants));
   return 0;
 }

@@ -52,13 +52,6 @@ char32_t CodeCp1252(unsigned char octet) {
   return (octet >= 0x80 && octet <= 0x9F) ? kCp1252Haut[octet - 0x80] : octet;
 }
 
-int OctetCp1252(char32_t code) {
-  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<int>(code);
-  for (std::size_t i = 0; i < kCp1252Haut.size(); ++i)
-    if (kCp1252Haut[i] == code) return static_cast<int>(0x80 + i);
-  return -1;
-}
-
 void AjouteUtf8(std::string& sortie, char32_t code) {
   if (code < 0x80) {
     sortie += static_cast<char>(code);
@@ -104,6 +97,13 @@ std::size_t DecodeUtf8(std::string_view octets, std::size_t i, char32_t& code) {
   return longueur;
 }
 }  // namespace
+
+int OctetCp1252(char32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<int>(code);
+  for (std::size_t i = 0; i < kCp1252Haut.size(); ++i)
+    if (kCp1252Haut[i] == code) return static_cast<int>(0x80 + i);
+  return -1;
+}
 
 bool EstUtf8Valide(std::string_view octets) {
   for (std::size_t i = 0; i < octets.size();) {

@@ -25,6 +25,8 @@ std::size_t Position(std::string_view motif, std::string_view texte);
 
 [[nodiscard]] bool EstUtf8Valide(std::string_view octets);
 std::string Cp1252VersUtf8(std::string_view texte);
+// The Windows-1252 byte of a character, -1 when it has none.
+int OctetCp1252(char32_t code);
 // Characters outside Windows-1252 become '?'; `perte` tells whether any did.
 std::string Utf8VersCp1252(std::string_view texte, bool* perte = nullptr);
 

@@ -1,6 +1,7 @@
 #include "ide/Recherche.h"
 
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -92,6 +93,103 @@ std::optional<std::size_t> ChercheDansTampon(std::string_view tampon, std::size_
     if (!options.MotEntier || apres == taille || Delimiteur(tampon, apres)) return static_cast<std::size_t>(c.Ici);
   }
   return std::nullopt;
+}
+
+namespace {
+
+struct Demande {
+  std::string_view Texte;
+  std::string_view Remplacement;
+  OptionsRecherche Options;
+};
+
+// The text under replacement going down. A search reads only what follows the caret, where
+// no replacement has been yet: the original bytes, at positions shifted by the replacements.
+class TexteVersLeBas {
+ public:
+  TexteVersLeBas(std::string_view tampon, const Demande& demande) : Original_(tampon), Demande_(demande) {}
+
+  std::optional<std::size_t> Cherche(std::size_t debut, std::size_t longueur) const {
+    const auto trouve =
+        ChercheDansTampon(Original_, debut - Actuelle_ + Origine_, longueur, Demande_.Texte, Demande_.Options);
+    if (!trouve) return std::nullopt;
+    return *trouve - Origine_ + Actuelle_;
+  }
+
+  void Remplace(std::size_t position) {
+    Origine_ += position - Actuelle_ + Demande_.Texte.size();
+    Actuelle_ = position + Demande_.Remplacement.size();
+  }
+
+ private:
+  std::string_view Original_;
+  const Demande& Demande_;
+  // The text from Actuelle_ on is the original's from Origine_ on.
+  std::size_t Actuelle_ = 0;
+  std::size_t Origine_ = 0;
+};
+
+// The text under replacement going up. A search reads the text before the caret and the
+// character after it, which the last replacements may have changed: that part is kept in one
+// piece, the rest reversed, so that each replacement, above the one before, only moves the
+// characters between the two.
+class TexteVersLeHaut {
+ public:
+  TexteVersLeHaut(std::string_view tampon, const Demande& demande) : Avant_(tampon), Demande_(demande) {}
+
+  std::optional<std::size_t> Cherche(std::size_t debut, std::size_t longueur) const {
+    return ChercheDansTampon(Avant_, debut, longueur, Demande_.Texte, Demande_.Options);
+  }
+
+  void Remplace(std::size_t position) {
+    const std::size_t fin = position + Demande_.Texte.size();
+    ApresInverse_.append(Avant_.rbegin(), Avant_.rbegin() + static_cast<std::ptrdiff_t>(Avant_.size() - fin));
+    Avant_.replace(position, std::string::npos, Demande_.Remplacement);
+    if (ApresInverse_.empty()) return;
+    Avant_ += ApresInverse_.back();
+    ApresInverse_.pop_back();
+  }
+
+ private:
+  std::string Avant_;  // up to the caret and the character after it
+  std::string ApresInverse_;
+  const Demande& Demande_;
+};
+
+template <typename Texte>
+Remplacements Remplace(Texte texteCourant, std::size_t debut, std::size_t longueur, bool selectionCorrespond,
+                       const Demande& demande, bool tout) {
+  Remplacements r;
+  const auto remplace = [&](std::size_t position) {
+    texteCourant.Remplace(position);
+    r.Positions.push_back(position);
+    debut = position + demande.Remplacement.size();
+    longueur = 0;
+  };
+  if (selectionCorrespond) remplace(debut);
+  r.Selection = texteCourant.Cherche(debut, longueur);
+  // Going up, a match inside the text just put in is found again in every copy of it: stop
+  // there rather than replace forever.
+  while (tout && r.Selection &&
+         (demande.Options.Bas || r.Positions.empty() || *r.Selection < r.Positions.back())) {
+    remplace(*r.Selection);
+    r.Selection = texteCourant.Cherche(debut, longueur);
+  }
+  return r;
+}
+
+}  // namespace
+
+Remplacements CalculeRemplacements(std::string_view tampon, std::size_t debutSelection,
+                                   std::size_t longueurSelection, std::string_view texte,
+                                   std::string_view remplacement, const OptionsRecherche& options, bool tout) {
+  const Demande demande{texte, remplacement, options};
+  const bool selectionCorrespond = MemeTexteSansCasse(tampon.substr(debutSelection, longueurSelection), texte);
+  if (options.Bas)
+    return Remplace(TexteVersLeBas(tampon, demande), debutSelection, longueurSelection, selectionCorrespond,
+                    demande, tout);
+  return Remplace(TexteVersLeHaut(tampon, demande), debutSelection, longueurSelection, selectionCorrespond, demande,
+                  tout);
 }
 
 }  // namespace korvane

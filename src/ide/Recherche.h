@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
@@ -30,5 +31,22 @@ bool MemeTexteSansCasse(std::string_view a, std::string_view b);
 std::optional<std::size_t> ChercheDansTampon(std::string_view tampon, std::size_t debutSelection,
                                              std::size_t longueurSelection, std::string_view texte,
                                              const OptionsRecherche& options);
+
+// What a "Remplacer" or a "Remplacer tout" does to a text: each replacement puts the
+// replacing text in place of one match.
+struct Remplacements {
+  // Where each replacement starts, in the text as the ones before it left it.
+  std::vector<std::size_t> Positions;
+  // The match selected at the end. Without one, the caret stands after the last replacement,
+  // or where it stood when nothing was replaced.
+  std::optional<std::size_t> Selection;
+};
+
+// Replaces the selection when it is `texte` (whatever the case option says), then finds the
+// next match; with `tout`, replaces that one too and goes on until none is left, or, going
+// up, until a match lies inside the text just put in.
+Remplacements CalculeRemplacements(std::string_view tampon, std::size_t debutSelection,
+                                   std::size_t longueurSelection, std::string_view texte,
+                                   std::string_view remplacement, const OptionsRecherche& options, bool tout);
 
 }  // namespace korvane

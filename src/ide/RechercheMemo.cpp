@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextCursor>
-#include <optional>
+#include <algorithm>
+#include <cstddef>
 
 #include "base/Texte.h"
 #include "screen/TexteQt.h"
@@ -18,41 +19,53 @@ void Montre(QDialog& boite) {
   boite.activateWindow();
 }
 
-// The selection replaced by `texte`, the caret after it; returns where the new text starts.
-int RemplaceSelection(QPlainTextEdit& memo, const QString& texte) {
-  QTextCursor curseur = memo.textCursor();
-  const int debut = curseur.selectionStart();
-  curseur.insertText(texte);
+// The text as the document keeps it once inserted: "\r\n" becomes one paragraph separator, as
+// a lone carriage return or line feed does.
+QString CommeInsere(const QString& texte) {
+  QTextDocument document;
+  QTextCursor(&document).insertText(texte);
+  return document.toRawText();
+}
+
+// The memo's text as the search reads it, and its selection.
+struct EtatMemo {
+  std::string Tampon;
+  std::size_t Debut;
+  std::size_t Longueur;
+};
+
+EtatMemo Etat(const QPlainTextEdit& memo) {
+  const QTextCursor selection = memo.textCursor();
+  return {TamponDocument(memo.document()->toRawText()), static_cast<std::size_t>(selection.selectionStart()),
+          static_cast<std::size_t>(selection.selectionEnd() - selection.selectionStart())};
+}
+
+void Selectionne(QPlainTextEdit& memo, std::size_t debut, qsizetype longueur) {
+  QTextCursor curseur(memo.document());
+  curseur.setPosition(static_cast<int>(debut));
+  curseur.setPosition(static_cast<int>(debut) + static_cast<int>(longueur), QTextCursor::KeepAnchor);
   memo.setTextCursor(curseur);
-  return debut;
 }
 
 }  // namespace
 
 std::string TamponDocument(const QString& texte) {
-  QString unites = texte;
-  for (QChar& c : unites) {
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-      c = u'\n';
-    else if (c.isSurrogate())
-      c = u'?';
-  }
-  return VersCp1252(unites);
+  std::string tampon(static_cast<std::size_t>(texte.size()), '\0');
+  std::transform(texte.begin(), texte.end(), tampon.begin(), [](QChar c) {
+    if (c.unicode() < 0x80) return static_cast<char>(c.unicode());  // most of a program, without a call
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) return '\n';
+    const int octet = OctetCp1252(c.unicode());  // none for a surrogate
+    return static_cast<char>(octet < 0 ? '?' : octet);
+  });
+  return tampon;
 }
 
 bool ChercheTexte(QPlainTextEdit& memo, const QString& texte, const OptionsRecherche& options) {
-  const QString contenu = memo.document()->toRawText();
-  if (texte.isEmpty() || contenu.isEmpty()) return false;
-  const QTextCursor selection = memo.textCursor();
-  const auto trouve =
-      ChercheDansTampon(TamponDocument(contenu), static_cast<std::size_t>(selection.selectionStart()),
-                        static_cast<std::size_t>(selection.selectionEnd() - selection.selectionStart()),
-                        TamponDocument(texte), options);
+  if (texte.isEmpty() || memo.document()->isEmpty()) return false;
+  const EtatMemo etat = Etat(memo);
+  const auto trouve = ChercheDansTampon(etat.Tampon, etat.Debut, etat.Longueur, TamponDocument(texte), options);
   if (!trouve) return false;
-  QTextCursor curseur(memo.document());
-  curseur.setPosition(static_cast<int>(*trouve));
-  curseur.setPosition(static_cast<int>(*trouve) + static_cast<int>(texte.size()), QTextCursor::KeepAnchor);
-  memo.setTextCursor(curseur);
+  Selectionne(memo, *trouve, texte.size());
   return true;
 }
 
@@ -83,18 +96,24 @@ void TRechercheMemo::Remplacer() { Montre(*ReplaceDialog1_); }
 void TRechercheMemo::Replace(const QString& texte, const QString& remplacement, const OptionsRecherche& options,
                              bool tout) {
   if (Memo_.isReadOnly()) return;
-  std::optional<int> insere;  // where the last replacement put its text
-  if (MemeTexteSansCasse(TamponDocument(Memo_.textCursor().selectedText()), TamponDocument(texte)))
-    insere = RemplaceSelection(Memo_, remplacement);
-  bool trouve = ChercheTexte(Memo_, texte, options);
-  while (trouve && tout) {
-    // Going up, a match inside the text just put in is found again in every copy of it: stop
-    // rather than replace forever.
-    if (!options.Bas && insere && Memo_.textCursor().selectionStart() >= *insere) return;
-    insere = RemplaceSelection(Memo_, remplacement);
-    trouve = ChercheTexte(Memo_, texte, options);
+  const EtatMemo etat = Etat(Memo_);
+  const Remplacements r = CalculeRemplacements(etat.Tampon, etat.Debut, etat.Longueur, TamponDocument(texte),
+                                               TamponDocument(CommeInsere(remplacement)), options, tout);
+  if (!r.Positions.empty()) {
+    QTextCursor curseur(Memo_.document());
+    // One Ctrl+Z undoes the whole of a "Remplacer tout".
+    curseur.beginEditBlock();
+    for (const std::size_t position : r.Positions) {
+      curseur.setPosition(static_cast<int>(position));
+      curseur.setPosition(static_cast<int>(position) + static_cast<int>(texte.size()), QTextCursor::KeepAnchor);
+      curseur.insertText(remplacement);
+    }
+    curseur.endEditBlock();
+    Memo_.setTextCursor(curseur);
   }
-  if (!trouve && !tout)
+  if (r.Selection)
+    Selectionne(Memo_, *r.Selection, texte.size());
+  else if (!tout)
     Messages_.Affiche(Cp("Chaîne recherchée \"") + VersCp1252(texte) + Cp("\"non trouvée"));
 }
 

@@ -116,6 +116,10 @@ const CasReplace kReplace[] = {
     {"all down with the text inside its replacement", "|a a", "a", "aa", kBas, true, "aa aa|", nullptr},
     {"all up stops at a match inside its own replacement", "x a|", "a", "aa", kHaut, true, "x a[a]", nullptr},
     {"all across lines", "|ab\nab\n", "ab", "c", kBas, true, "c\nc|\n", nullptr},
+    {"all whole words across a line separator", "x|\u2028ab abc", "ab", "c", kMot, true, "x\nc| abc", nullptr},
+    {"all with a carriage return and line feed put in as one break", "|ab ab", "ab", "x\r\ny", kBas, true,
+     "x\ny x\ny|", nullptr},
+    {"all up with a character outside the basic plane put in", "a a|", "a", "😀", kHaut, true, "😀| 😀", nullptr},
 };
 
 class ReplaceTest : public RechercheMemoTest, public testing::WithParamInterface<CasReplace> {};
@@ -130,6 +134,15 @@ TEST_P(ReplaceTest, ReplacesAndSelectsAsTheCommandSays) {
 
 INSTANTIATE_TEST_SUITE_P(RechercheMemo, ReplaceTest, testing::ValuesIn(kReplace),
                          [](const auto& info) { return NomDeCas(info.index, info.param.nom); });
+
+TEST_F(RechercheMemoTest, OneUndoTakesBackAWholeReplaceAll) {
+  Pose(Memo, "[ab] ab\nx ab");
+  Recherche.Replace("ab", "cd", kBas, true);
+  ASSERT_EQ(Memo.toPlainText(), "cd cd\nx cd");
+  Memo.undo();
+  EXPECT_EQ(Memo.toPlainText(), "ab ab\nx ab");
+  EXPECT_FALSE(Memo.document()->isUndoAvailable());
+}
 
 TEST_F(RechercheMemoTest, ReplaceLeavesAReadOnlyMemoAlone) {
   Pose(Memo, "[ab] ab");
@@ -170,6 +183,18 @@ TEST_F(RechercheMemoTest, TheDialogsDriveTheCommands) {
   Controle(remplacer, "Haut")->click();
   Controle(remplacer, "Remplacer tout")->click();
   EXPECT_EQ(Marque(Memo), "x| x x");
+}
+
+// One byte for each UTF-16 unit: the one VersCp1252 gives its character, '?' for a surrogate,
+// a line break for the line and paragraph separators.
+TEST(TamponDocument, EachUnitBecomesItsWindows1252Byte) {
+  for (int unite = 0; unite <= 0xFFFF; ++unite) {
+    const QChar c(static_cast<char16_t>(unite));
+    const std::string attendu = c.isSurrogate() ? "?"
+                                : c == QChar::ParagraphSeparator || c == QChar::LineSeparator ? "\n"
+                                                                                             : VersCp1252(QString(c));
+    ASSERT_EQ(TamponDocument(QString(c)), attendu) << "unité " << unite;
+  }
 }
 
 // The upper-casing of Windows-1252 agrees with Qt's capitals of the same characters.

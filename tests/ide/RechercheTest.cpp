@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 
 #include "base/Texte.h"
@@ -98,6 +99,81 @@ TEST(Recherche, DelimitersAreAllButDigitsAndAsciiLetters) {
   for (int c = 0; c < 256; ++c)
     if (!EstDelimiteur(static_cast<char>(c))) mots += static_cast<char>(c);
   EXPECT_EQ(mots, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+}
+
+// A text, its selection (the caret at its end, or where the selection left it) and whether a
+// "Remplacer" reports the text not found.
+struct Etat {
+  std::string Tampon;
+  std::size_t Debut;
+  std::size_t Longueur;
+  bool NonTrouve;
+  friend bool operator==(const Etat&, const Etat&) = default;
+};
+
+// The editor's way before the replacements were computed in one pass: replace in the whole
+// text, then search the whole text again, one match at a time.
+Etat RemplaceUnParUn(std::string tampon, std::size_t debut, std::size_t longueur, std::string_view texte,
+                     std::string_view par, const OptionsRecherche& options, bool tout) {
+  std::optional<std::size_t> insere;
+  const auto remplace = [&] {
+    tampon.replace(debut, longueur, par);
+    insere = debut;
+    debut += par.size();
+    longueur = 0;
+  };
+  const auto cherche = [&] {
+    const auto trouve = ChercheDansTampon(tampon, debut, longueur, texte, options);
+    if (trouve) debut = *trouve, longueur = texte.size();
+    return trouve.has_value();
+  };
+  if (MemeTexteSansCasse(tampon.substr(debut, longueur), texte)) remplace();
+  bool trouve = cherche();
+  while (trouve && tout && (options.Bas || !insere || debut < *insere)) {
+    remplace();
+    trouve = cherche();
+  }
+  return {tampon, debut, longueur, !trouve && !tout};
+}
+
+Etat AppliqueRemplacements(std::string tampon, std::size_t debut, std::size_t longueur, std::string_view texte,
+                           std::string_view par, const OptionsRecherche& options, bool tout) {
+  const Remplacements r = CalculeRemplacements(tampon, debut, longueur, texte, par, options, tout);
+  for (const std::size_t position : r.Positions) tampon.replace(position, texte.size(), par);
+  if (r.Selection) return {tampon, *r.Selection, texte.size(), false};
+  if (r.Positions.empty()) return {tampon, debut, longueur, !tout};
+  return {tampon, r.Positions.back() + par.size(), 0, !tout};
+}
+
+TEST(CalculeRemplacements, AgreesWithReplacingOneMatchAtATimeInTheWholeText) {
+  // Few letters, so that matches are many, touch and form across replacements.
+  const std::string lettres = Cp("aaAAb  \né");
+  std::mt19937 hasard(2026);
+  const auto tire = [&](std::size_t max) { return std::uniform_int_distribution<std::size_t>(0, max)(hasard); };
+  const auto mot = [&](std::size_t max) {
+    std::string m;
+    for (std::size_t n = tire(max); n > 0; --n) m += lettres[tire(lettres.size() - 1)];
+    return m;
+  };
+  for (int essai = 0; essai < 20000; ++essai) {
+    const std::string tampon = mot(24);
+    // Most texts are taken from the text itself.
+    const std::size_t depuis = tire(tampon.size());
+    const std::string texte = tire(3) > 0 ? tampon.substr(depuis, 1 + tire(1)) : mot(3);
+    const std::string avant = mot(1);
+    const std::string par = tire(2) == 0 ? avant + texte + mot(1) : mot(3);
+    const OptionsRecherche options{.Bas = tire(1) == 0, .MotEntier = tire(1) == 0, .RespecterCasse = tire(1) == 0};
+    const bool tout = tire(3) > 0;
+    const std::size_t debut = tire(tampon.size());
+    // Half of the selections are as long as the text, to be replaced when they match.
+    const std::size_t longueur =
+        tire(1) == 0 ? std::min(texte.size(), tampon.size() - debut) : tire(tampon.size() - debut);
+    ASSERT_EQ(AppliqueRemplacements(tampon, debut, longueur, texte, par, options, tout),
+              RemplaceUnParUn(tampon, debut, longueur, texte, par, options, tout))
+        << "essai " << essai << " : \"" << tampon << "\" [" << debut << ", +" << longueur << "] \"" << texte
+        << "\" -> \"" << par << "\" bas " << options.Bas << " mot " << options.MotEntier << " casse "
+        << options.RespecterCasse << " tout " << tout;
+  }
 }
 
 }  // namespace
